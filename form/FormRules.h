@@ -1,0 +1,50 @@
+#pragma once
+
+#include <ctime>
+
+#include "FormRecord.h"
+
+// The input form's rules as plain logic over the record; the view shows their messages and focus.
+
+// Unit switch to nTarget (0 SI, 1 English). When the record is in the other system: sets
+// m_nActiveUnits, writes that system's stored ranges and labels, converts the five dimensioned values
+// and rounds them to hundredths (air, surface, delivery, lift, wind, in that order). Returns whether
+// anything was converted; a switch to the current system changes nothing.
+bool ApplyUnitSystem(FormRecord& record, int nTarget);
+
+// Outcome of a range check; at most one message per check, the lower limit tested first.
+enum class RangeCheck { InRange, SetToMinimum, SetToMaximum };
+constexpr const char* kRangeCaption = "Value Out of Range";
+constexpr const char* kRangeMinimumText = "Value will automatically be set to minimum.";
+constexpr const char* kRangeMaximumText = "Value will automatically be set to maximum.";
+
+// Which message a value needs against [dMin, dMax] (both ends allowed).
+RangeCheck TestRange(double dValue, double dMax, double dMin);
+// Sets the value to the limit named by the outcome; InRange leaves it.
+void ApplyRangeCheck(double* pValue, RangeCheck outcome, double dMax, double dMin);
+
+// The six real-number fields that are clamped and rounded when left.
+enum class RealField { AirTemp, WindSpeed, LiftThickness, DeliveryTemp, SurfaceTemp, Latitude };
+struct RealFieldBinding {
+    double* pValue;
+    double dMax;
+    double dMin;
+};
+// The field's member and its limits in the record's active system.
+RealFieldBinding BindRealField(FormRecord& record, RealField field);
+
+// Month length for the day cap: 31/30, and 28 for February whatever the year.
+int FormDaysInMonth(int nMonth);
+// Caps the day at the month's length when the month is 1 to 12; never raises a day.
+void LimitDayToMonth(int* pDay, int nMonth);
+// Leaving the day field: a day below 1 becomes 1, otherwise the month cap applies.
+void CorrectDayOnLeave(int* pDay, int nMonth);
+
+// Paving date and time from the local clock at `now`; seconds are dropped.
+void FillFromClock(FormRecord& record, std::time_t now);
+
+// The moisture lists' state after a material change.
+enum class MoistureLists { Unchanged, Disabled, Enabled };
+// "AC"/"PCC": both moisture members -1 and lists disabled; unbound materials: "Dry" and "Unfrozen"
+// and lists enabled; no selection: nothing changes.
+MoistureLists ApplyMaterialRule(FormRecord& record);

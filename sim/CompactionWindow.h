@@ -1,0 +1,22 @@
+#pragma once
+
+#include "CoolingSolver.h"
+
+enum class CoolingNotice { None, Slow, Rapid };
+
+struct StopOutcome {
+    double dStopTime;      // whole minutes after laydown
+    CoolingNotice notice;
+};
+
+// Stop code -> stop time and notice: >= 10 none; 0 to 9 rapid; -1 slow and 120; -2 rapid and 0.
+StopOutcome StopOutcomeFromCode(int nStopCode);
+
+// Start temperature in C from the high-grade index: 110.0 for "52" and "46" (index > 4), else 120.0.
+double StartTemperatureForGrade(int nPgHigh);
+
+// Start time in whole minutes, read off the curve as the plot reads it: the first of samples
+// 0 to m_nLastSample - 2 strictly below the start temperature, compared in the axis units of nUnits
+// (0 C, otherwise F). None found: 120 when sample m_nLastSample - 1 is above the start temperature,
+// otherwise 0 (the mat is already at or below it at laydown).
+int FindStartTime(const CoolingCurve& curve, double dStartTempC, int nUnits);

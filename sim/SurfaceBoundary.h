@@ -1,0 +1,21 @@
+#pragma once
+
+// What drives heat exchange at the top of the mat, evaluated once for the moment of laydown.
+struct SurfaceBoundary {
+    double dAbsorbedSolar;  // W/m2, never negative
+    double dSkyTemp;        // K
+    double dConvection;     // W/(m2 K)
+    double dAirTemp;        // C
+};
+
+// Day number 1 to 365 of a common year; month 1 to 12, day 1 to 31 (29 February counts as 1 March,
+// day 60). A month outside 1 to 12 returns 0.
+int DayOfYear(int nMonth, int nDay);
+
+// Cover fraction 0.25 * index for sky conditions 0 ("Clear & Dry") to 4 ("Overcast").
+double SkyCoverFraction(int nSkyCondition);
+
+// Sun position, clear-sky flux, sky temperature and convection for the given local solar time.
+// Latitude in degrees north, air temperature in C, wind speed in m/s (>= 0).
+SurfaceBoundary ComputeSurfaceBoundary(int nMonth, int nDay, int nHour, int nMinute, double dLatitude,
+                                       int nSkyCondition, double dAirTemp, double dWindSpeed);
