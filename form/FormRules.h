@@ -7,9 +7,11 @@
 // The input form's rules as plain logic over the record; the view shows their messages and focus.
 
 // Unit switch to nTarget (0 SI, 1 English). When the record is in the other system: sets
-// m_nActiveUnits, writes that system's stored ranges and labels, converts the five dimensioned values
-// and rounds them to hundredths (air, surface, delivery, lift, wind, in that order). Returns whether
-// anything was converted; a switch to the current system changes nothing.
+// m_nActiveUnits and m_nUnits (so a radio left unread by an earlier refused field cannot keep the
+// old system's code beside converted values), writes that system's stored ranges and labels,
+// converts the five dimensioned values and rounds them to hundredths (air, surface, delivery, lift,
+// wind, in that order). Returns whether anything was converted; a switch to the current system, or
+// to any other code, changes nothing.
 bool ApplyUnitSystem(FormRecord& record, int nTarget);
 
 // Outcome of a range check; at most one message per check, the lower limit tested first.
@@ -33,7 +35,7 @@ struct RealFieldBinding {
 // The field's member and its limits in the record's active system.
 RealFieldBinding BindRealField(FormRecord& record, RealField field);
 
-// Month length for the day cap: 31/30, and 28 for February whatever the year.
+// Month length for the day cap: 31/30, and 28 for February whatever the year; 0 outside 1 to 12.
 int FormDaysInMonth(int nMonth);
 // Caps the day at the month's length when the month is 1 to 12; never raises a day.
 void LimitDayToMonth(int* pDay, int nMonth);

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+
+#include "FormRules.h"
+
+namespace {
+
+struct DayRow {
+    const char* name;
+    int nDay;
+    int nMonth;
+    int nAfterDayLeft;    // CorrectDayOnLeave
+    int nAfterMonthLeft;  // LimitDayToMonth
+};
+
+class DayCorrection : public testing::TestWithParam<DayRow> {};
+
+TEST_P(DayCorrection, OnLeavingTheDayOrTheMonth) {
+    const DayRow& row = GetParam();
+    int nDay = row.nDay;
+    CorrectDayOnLeave(&nDay, row.nMonth);
+    EXPECT_EQ(nDay, row.nAfterDayLeft);
+    nDay = row.nDay;
+    LimitDayToMonth(&nDay, row.nMonth);
+    EXPECT_EQ(nDay, row.nAfterMonthLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, DayCorrection,
+                         testing::Values(DayRow{"ThirtyFirstOfApril", 31, 4, 30, 30},
+                                         DayRow{"ThirtyFirstToFebruary", 31, 2, 28, 28},
+                                         DayRow{"TwentyNinthOfFebruary", 29, 2, 28, 28},
+                                         DayRow{"ThirtyFirstOfDecember", 31, 12, 31, 31},
+                                         DayRow{"DayZeroOnlyOnDayLeave", 0, 5, 1, 0},
+                                         DayRow{"NegativeDayOnlyOnDayLeave", -3, 5, 1, -3},
+                                         DayRow{"MonthThirteenLeavesTheDay", 31, 13, 31, 31},
+                                         DayRow{"MonthZeroLeavesTheDay", 35, 0, 35, 35}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PavingDate, MonthLengthsIgnoreLeapYears) {
+    const int expected[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int nMonth = 1; nMonth <= 12; ++nMonth)
+        EXPECT_EQ(FormDaysInMonth(nMonth), expected[nMonth - 1]) << nMonth;
+    EXPECT_EQ(FormDaysInMonth(0), 0);
+    EXPECT_EQ(FormDaysInMonth(13), 0);
+}
+
+TEST(PavingDate, ClockFillDropsSeconds) {
+    std::tm when{};
+    when.tm_year = 1999 - 1900;
+    when.tm_mon = 2;
+    when.tm_mday = 5;
+    when.tm_hour = 14;
+    when.tm_min = 37;
+    when.tm_sec = 59;
+    when.tm_isdst = -1;
+    const std::time_t now = std::mktime(&when);
+    ASSERT_NE(now, static_cast<std::time_t>(-1));
+
+    FormRecord record;
+    FillFromClock(record, now);
+    EXPECT_EQ(record.m_nHour, 14);
+    EXPECT_EQ(record.m_nMinute, 37);
+    EXPECT_EQ(record.m_nMonth, 3);
+    EXPECT_EQ(record.m_nDay, 5);
+    EXPECT_EQ(record.m_nYear, 1999);
+}
+
+// The clock gives 29 February in a leap year; only leaving the day or month cuts it.
+TEST(PavingDate, ClockFillKeepsLeapDay) {
+    std::tm when{};
+    when.tm_year = 2024 - 1900;
+    when.tm_mon = 1;
+    when.tm_mday = 29;
+    when.tm_hour = 8;
+    when.tm_isdst = -1;
+    FormRecord record;
+    FillFromClock(record, std::mktime(&when));
+    EXPECT_EQ(record.m_nDay, 29);
+    EXPECT_EQ(record.m_nMonth, 2);
+    CorrectDayOnLeave(&record.m_nDay, record.m_nMonth);
+    EXPECT_EQ(record.m_nDay, 28);
+}
+
+}  // namespace

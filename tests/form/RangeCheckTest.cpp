@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FieldText.h"
+#include "FormRules.h"
+#include "UnitConversion.h"
+
+namespace {
+
+// Limits are assigned, never computed, so values are compared exactly.
+struct RangeRow {
+    const char* name;
+    double dValue;
+    double dMax;
+    double dMin;
+    RangeCheck expected;
+    double dAfter;
+};
+
+class RangeLimits : public testing::TestWithParam<RangeRow> {};
+
+TEST_P(RangeLimits, ClampsToTheNearerLimit) {
+    const RangeRow& row = GetParam();
+    const RangeCheck outcome = TestRange(row.dValue, row.dMax, row.dMin);
+    EXPECT_EQ(outcome, row.expected);
+    double value = row.dValue;
+    ApplyRangeCheck(&value, outcome, row.dMax, row.dMin);
+    EXPECT_EQ(value, row.dAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form, RangeLimits,
+    testing::Values(RangeRow{"AboveMaximum", 130.0, 120.0, -40.0, RangeCheck::SetToMaximum, 120.0},
+                    RangeRow{"BelowMinimum", -50.0, 120.0, -40.0, RangeCheck::SetToMinimum, -40.0},
+                    RangeRow{"MaximumIsAllowed", 120.0, 120.0, -40.0, RangeCheck::InRange, 120.0},
+                    RangeRow{"MinimumIsAllowed", -40.0, 120.0, -40.0, RangeCheck::InRange, -40.0},
+                    RangeRow{"JustBelowMaximum", 119.996, 120.0, -40.0, RangeCheck::InRange, 119.996},
+                    RangeRow{"JustAboveMaximum", 120.004, 120.0, -40.0, RangeCheck::SetToMaximum, 120.0},
+                    // Crossed limits show which end is looked at first.
+                    RangeRow{"LowerLimitTestedFirst", 5.0, 0.0, 10.0, RangeCheck::SetToMinimum, 10.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Leaving a field: clamp, then round to hundredths; the result is compared as the field shows it.
+struct LeaveRow {
+    const char* name;
+    int nUnits;
+    RealField field;
+    double dTyped;
+    RangeCheck expected;
+    const char* shown;
+};
+
+class LeaveRealField : public testing::TestWithParam<LeaveRow> {};
+
+TEST_P(LeaveRealField, ClampsThenRounds) {
+    const LeaveRow& row = GetParam();
+    FormRecord record;
+    ApplyUnitSystem(record, row.nUnits);
+    const RealFieldBinding binding = BindRealField(record, row.field);
+    *binding.pValue = row.dTyped;
+
+    const RangeCheck outcome = TestRange(*binding.pValue, binding.dMax, binding.dMin);
+    ApplyRangeCheck(binding.pValue, outcome, binding.dMax, binding.dMin);
+    RoundValue(binding.pValue);
+
+    EXPECT_EQ(outcome, row.expected);
+    EXPECT_EQ(FormatFieldDouble(*binding.pValue), row.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form, LeaveRealField,
+    testing::Values(
+        LeaveRow{"AirTooHot", UNITS_ENGLISH, RealField::AirTemp, 130.0, RangeCheck::SetToMaximum, "120"},
+        LeaveRow{"AirTooCold", UNITS_ENGLISH, RealField::AirTemp, -50.0, RangeCheck::SetToMinimum, "-40"},
+        LeaveRow{"AirRoundsOntoMaximumSilently", UNITS_ENGLISH, RealField::AirTemp, 119.996,
+                 RangeCheck::InRange, "120"},
+        LeaveRow{"AirJustAboveMaximum", UNITS_ENGLISH, RealField::AirTemp, 120.004, RangeCheck::SetToMaximum,
+                 "120"},
+        LeaveRow{"LiftBelowMinimum", UNITS_ENGLISH, RealField::LiftThickness, 0.4, RangeCheck::SetToMinimum,
+                 "0.5"},
+        LeaveRow{"LiftRoundsDown", UNITS_ENGLISH, RealField::LiftThickness, 3.14159, RangeCheck::InRange,
+                 "3.14"},
+        LeaveRow{"LiftRoundsHalfUp", UNITS_ENGLISH, RealField::LiftThickness, 3.145, RangeCheck::InRange,
+                 "3.15"},
+        LeaveRow{"SurfaceNegativeCutTowardZero", UNITS_ENGLISH, RealField::SurfaceTemp, -12.345,
+                 RangeCheck::InRange, "-12.34"},
+        LeaveRow{"SurfaceNearMinimum", UNITS_ENGLISH, RealField::SurfaceTemp, -39.996, RangeCheck::InRange,
+                 "-39.99"},
+        LeaveRow{"LatitudeAboveNinety", UNITS_ENGLISH, RealField::Latitude, 95.0, RangeCheck::SetToMaximum,
+                 "90"},
+        LeaveRow{"LatitudeSouth", UNITS_ENGLISH, RealField::Latitude, -10.0, RangeCheck::SetToMinimum, "0"},
+        LeaveRow{"LatitudeRoundsUp", UNITS_ENGLISH, RealField::Latitude, 44.999, RangeCheck::InRange, "45"},
+        LeaveRow{"WindNegative", UNITS_ENGLISH, RealField::WindSpeed, -5.0, RangeCheck::SetToMinimum, "0"},
+        LeaveRow{"DeliveryTooCold", UNITS_ENGLISH, RealField::DeliveryTemp, 140.0, RangeCheck::SetToMinimum,
+                 "150"},
+        LeaveRow{"SiLiftTooThick", UNITS_SI, RealField::LiftThickness, 300.0, RangeCheck::SetToMaximum,
+                 "254"},
+        LeaveRow{"SiDeliveryLeftBySwitch", UNITS_SI, RealField::DeliveryTemp, 157.22,
+                 RangeCheck::SetToMaximum, "157.2"},
+        LeaveRow{"SiAirTooHot", UNITS_SI, RealField::AirTemp, 49.0, RangeCheck::SetToMaximum, "48.89"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RealFieldBindings, NameTheFieldsMemberAndItsLimits) {
+    FormRecord record;
+    struct Expected {
+        RealField field;
+        double* pValue;
+        const double* pMax;
+        const double* pMin;
+    };
+    const Expected table[] = {
+        {RealField::AirTemp, &record.m_dAirTemp, &record.m_dAirTempMax, &record.m_dAirTempMin},
+        {RealField::WindSpeed, &record.m_dWindSpeed, &record.m_dWindSpeedMax, &record.m_dWindSpeedMin},
+        {RealField::LiftThickness, &record.m_dLiftThickness, &record.m_dLiftThicknessMax,
+         &record.m_dLiftThicknessMin},
+        {RealField::DeliveryTemp, &record.m_dDeliveryTemp, &record.m_dDeliveryTempMax,
+         &record.m_dDeliveryTempMin},
+        {RealField::SurfaceTemp, &record.m_dSurfaceTemp, &record.m_dSurfaceTempMax,
+         &record.m_dSurfaceTempMin},
+        {RealField::Latitude, &record.m_dLatitude, &record.m_dLatitudeMax, &record.m_dLatitudeMin},
+    };
+    for (int nUnits : {UNITS_ENGLISH, UNITS_SI}) {
+        ApplyUnitSystem(record, nUnits);
+        for (const Expected& row : table) {
+            const RealFieldBinding binding = BindRealField(record, row.field);
+            EXPECT_EQ(binding.pValue, row.pValue) << static_cast<int>(row.field);
+            EXPECT_EQ(binding.dMax, *row.pMax) << static_cast<int>(row.field) << " units " << nUnits;
+            EXPECT_EQ(binding.dMin, *row.pMin) << static_cast<int>(row.field) << " units " << nUnits;
+        }
+    }
+}
+
+}  // namespace
