@@ -1,0 +1,38 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "FormRules.h"
+#include "SimulationInputs.h"
+
+// The options of dravonel-cli, shared by the parser and the usage text so that both list the same things.
+
+enum class OptionKind { Units, Number, List, Date, Time, Format, Output, Help, Version };
+
+// Which list member a list option sets.
+enum class ListMember { Sky, Mix, PgHigh, PgLow, Material, Moisture, State };
+
+struct ListSpec {
+    ListMember member;
+    const char* const* names;
+    int nCount;
+};
+
+struct OptionSpec {
+    const char* name;  // without the leading "--"
+    OptionKind kind;
+    RealField field;      // Number options only
+    ListSpec list;        // List options only
+    const char* meaning;  // a few words for the usage text
+};
+
+// Every option in the order the usage text lists them.
+std::span<const OptionSpec> CliOptions();
+
+// The option of that name (without "--"), or nullptr when there is none.
+const OptionSpec* FindCliOption(std::string_view name);
+
+// Unit label of a number field in a unit system (0 SI, 1 English): "C"/"F", "mm"/"in.", "km/h"/"mph",
+// "degrees" for the latitude.
+const char* FieldUnitLabel(RealField field, int nUnits);

@@ -1,0 +1,129 @@
+#include "CliUsage.h"
+
+#include "CliOptionTable.h"
+#include "FieldText.h"
+#include "FormRecord.h"
+
+namespace {
+
+// Option name and its value placeholder, padded so the descriptions line up.
+std::string OptionColumn(const OptionSpec& spec) {
+    std::string column = std::string("  --") + spec.name;
+    switch (spec.kind) {
+        case OptionKind::Units:
+            column += " english|si";
+            break;
+        case OptionKind::Number:
+            column += " NUMBER";
+            break;
+        case OptionKind::List:
+            column += " ENTRY";
+            break;
+        case OptionKind::Date:
+            column += " YYYY-MM-DD";
+            break;
+        case OptionKind::Time:
+            column += " HH:MM";
+            break;
+        case OptionKind::Format:
+            column += " report|json";
+            break;
+        case OptionKind::Output:
+            column += " FILE";
+            break;
+        case OptionKind::Help:
+        case OptionKind::Version:
+            break;
+    }
+    constexpr std::size_t kColumnWidth = 27;
+    column.append(column.size() < kColumnWidth ? kColumnWidth - column.size() : 1, ' ');
+    return column;
+}
+
+std::string RangeText(FormRecord& record, RealField field) {
+    const RealFieldBinding binding = BindRealField(record, field);
+    return FormatFieldDouble(binding.dMin) + " to " + FormatFieldDouble(binding.dMax) + " " +
+           FieldUnitLabel(field, record.m_nActiveUnits) + " (default " + FormatFieldDouble(*binding.pValue) +
+           ")";
+}
+
+std::string NumberText(RealField field) {
+    FormRecord english;
+    FormRecord si;
+    ApplyUnitSystem(si, UNITS_SI);
+    if (field == RealField::Latitude) return RangeText(english, field);
+    return RangeText(english, field) + "; SI: " + RangeText(si, field);
+}
+
+int DefaultEntry(ListMember member) {
+    const SimulationInputs defaults;
+    switch (member) {
+        case ListMember::Sky:
+            return defaults.m_nSkyCondition;
+        case ListMember::Mix:
+            return defaults.m_nMixType;
+        case ListMember::PgHigh:
+            return defaults.m_nPgHigh;
+        case ListMember::PgLow:
+            return defaults.m_nPgLow;
+        case ListMember::Material:
+            return defaults.m_nMaterialType;
+        case ListMember::Moisture:
+            return defaults.m_nMoistureContent;
+        case ListMember::State:
+            break;
+    }
+    return defaults.m_nMoistureState;
+}
+
+std::string ListText(const ListSpec& list) {
+    std::string text;
+    for (int i = 0; i < list.nCount; ++i)
+        text += (i == 0 ? "" : ", ") + FormatFieldInt(i) + " \"" + list.names[i] + "\"";
+    return text + " (default " + FormatFieldInt(DefaultEntry(list.member)) + ")";
+}
+
+std::string Details(const OptionSpec& spec) {
+    switch (spec.kind) {
+        case OptionKind::Units:
+            return "default english";
+        case OptionKind::Number:
+            return NumberText(spec.field);
+        case OptionKind::List:
+            return ListText(spec.list);
+        case OptionKind::Date:
+            return "1990-01-01 to 3001-12-31, 29 February in leap years only (default today)";
+        case OptionKind::Time:
+            return "hour 0 to 24, minute 0 to 60 (default now)";
+        case OptionKind::Format:
+            return "the report as the form exports it, or one JSON object (default report)";
+        case OptionKind::Output:
+            return "the whole file or nothing; an existing file is replaced only when complete";
+        case OptionKind::Help:
+        case OptionKind::Version:
+            break;
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string CliUsageText() {
+    std::string text =
+        "Usage: dravonel-cli [--option value | --option=value]...\n"
+        "Runs one pavement cooling calculation and writes its report or a JSON object.\n"
+        "Every option is optional: a value left out keeps the start value of the form, and the\n"
+        "paving date and time are the local clock's. A list option takes the entry's zero-based\n"
+        "index or its text. Numbers are in the unit system chosen with --units.\n\n";
+    for (const OptionSpec& spec : CliOptions()) {
+        text += OptionColumn(spec) + spec.meaning;
+        const std::string details = Details(spec);
+        if (!details.empty()) text += ":\n" + std::string(29, ' ') + details;
+        text += "\n";
+    }
+    text +=
+        "\nThe report's date line is the local time now, or SOURCE_DATE_EPOCH (seconds, shown as UTC)\n"
+        "when that is set.\n"
+        "Exit status: 0 done, 1 the output could not be written, 2 an option was refused.\n";
+    return text;
+}

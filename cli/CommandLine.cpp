@@ -1,0 +1,283 @@
+#include "CommandLine.h"
+
+#include <optional>
+#include <string_view>
+
+#include "CliOptionTable.h"
+#include "CliValues.h"
+#include "FieldText.h"
+#include "FormRules.h"
+
+namespace {
+
+struct GivenOption {
+    const OptionSpec* spec;
+    std::string value;
+    bool bMissing;  // reported once the unit system is known, so the message states the right range
+};
+
+// Moisture lists hold their choice until the material rule has run, so the order of options does not matter.
+struct PendingMoisture {
+    std::optional<int> content;
+    std::optional<int> state;
+    std::string contentText;
+    std::string stateText;
+};
+
+bool TakesValue(OptionKind kind) { return kind != OptionKind::Help && kind != OptionKind::Version; }
+
+// "--name" followed by a letter: the next option, not the value of this one. "-10" stays a value.
+bool LooksLikeOption(std::string_view arg) {
+    return arg.size() > 2 && arg.substr(0, 2) == "--" &&
+           ((arg[2] >= 'a' && arg[2] <= 'z') || (arg[2] >= 'A' && arg[2] <= 'Z'));
+}
+
+std::string Refusal(const OptionSpec& spec, std::string_view value, const char* problem,
+                    const std::string& allowed) {
+    return std::string("--") + spec.name + " " + QuoteForMessage(value) + ": " + problem + "; allowed " +
+           allowed;
+}
+
+std::string NumberAllowed(FormRecord& record, RealField field) {
+    const RealFieldBinding binding = BindRealField(record, field);
+    return FormatFieldDouble(binding.dMin) + " to " + FormatFieldDouble(binding.dMax) + " " +
+           FieldUnitLabel(field, record.m_nActiveUnits);
+}
+
+std::string ListAllowed(const ListSpec& list) {
+    std::string allowed = "0 to " + FormatFieldInt(list.nCount - 1) + " or";
+    for (int i = 0; i < list.nCount; ++i)
+        allowed += std::string(i == 0 ? " " : ", ") + QuoteForMessage(list.names[i]);
+    return allowed;
+}
+
+std::string AllowedText(const OptionSpec& spec, FormRecord& record) {
+    switch (spec.kind) {
+        case OptionKind::Units:
+            return "english or si";
+        case OptionKind::Number:
+            return NumberAllowed(record, spec.field);
+        case OptionKind::List:
+            return ListAllowed(spec.list);
+        case OptionKind::Date:
+            return "YYYY-MM-DD, a calendar date from 1990-01-01 to 3001-12-31";
+        case OptionKind::Time:
+            return "HH:MM, hour 0 to 24 and minute 0 to 60";
+        case OptionKind::Format:
+            return "report or json";
+        case OptionKind::Output:
+            return "a file name";
+        case OptionKind::Help:
+        case OptionKind::Version:
+            break;
+    }
+    return "no value";
+}
+
+// Splits the arguments into options and their values. Returns an error text, or "" when all were read.
+std::string CollectOptions(const std::vector<std::string>& args, std::vector<GivenOption>& given,
+                           CliAction& action) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg.substr(0, 2) != "--") {
+            if (!arg.empty() && arg.front() == '-')
+                return "unknown option " + QuoteForMessage(arg) + "; see --help";
+            return "unexpected argument " + QuoteForMessage(arg) + "; options start with \"--\", see --help";
+        }
+        const auto equals = arg.find('=');
+        const std::string_view name = arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
+        const OptionSpec* spec = FindCliOption(name);
+        if (spec == nullptr)
+            return "unknown option " + QuoteForMessage(arg.substr(0, equals)) + "; see --help";
+        if (!TakesValue(spec->kind)) {
+            if (equals != std::string_view::npos) return std::string("--") + spec->name + " takes no value";
+            action = spec->kind == OptionKind::Help ? CliAction::Help : CliAction::Version;
+            return "";
+        }
+        if (equals != std::string_view::npos)
+            given.push_back({spec, std::string(arg.substr(equals + 1)), false});
+        else if (i + 1 < args.size() && !LooksLikeOption(args[i + 1]))
+            given.push_back({spec, args[++i], false});
+        else
+            given.push_back({spec, "", true});
+    }
+    return "";
+}
+
+// The record of a fresh form in the chosen system: the English start values, converted as the form's
+// unit switch converts them, and read back as the fields show them.
+FormRecord StartRecord(int nUnits, std::time_t now) {
+    FormRecord record;
+    FillFromClock(record, now);
+    if (ApplyUnitSystem(record, nUnits)) {
+        for (RealField field : {RealField::AirTemp, RealField::WindSpeed, RealField::LiftThickness,
+                                RealField::DeliveryTemp, RealField::SurfaceTemp}) {
+            double* pValue = BindRealField(record, field).pValue;
+            ParseFieldDouble(FormatFieldDouble(*pValue), pValue);
+        }
+    }
+    return record;
+}
+
+std::string ApplyNumber(const OptionSpec& spec, const std::string& value, FormRecord& record) {
+    const RealFieldBinding binding = BindRealField(record, spec.field);
+    double dTyped = 0.0;
+    if (!ParseFieldDouble(value, &dTyped))
+        return Refusal(spec, value, "not a number", AllowedText(spec, record));
+    // The form would clamp with a message; a command line cannot ask, so it refuses.
+    if (TestRange(dTyped, binding.dMax, binding.dMin) != RangeCheck::InRange)
+        return Refusal(spec, value, "out of range", AllowedText(spec, record));
+    *binding.pValue = FieldValueAsShown(dTyped);
+    return "";
+}
+
+std::string ApplyList(const OptionSpec& spec, const std::string& value, FormRecord& record,
+                      PendingMoisture& moisture) {
+    const int nIndex = FindListEntry(value, spec.list.names, spec.list.nCount);
+    if (nIndex < 0) return Refusal(spec, value, "not an entry", AllowedText(spec, record));
+    switch (spec.list.member) {
+        case ListMember::Sky:
+            record.m_nSkyCondition = nIndex;
+            break;
+        case ListMember::Mix:
+            record.m_nMixType = nIndex;
+            break;
+        case ListMember::PgHigh:
+            record.m_nPgHigh = nIndex;
+            break;
+        case ListMember::PgLow:
+            record.m_nPgLow = nIndex;
+            break;
+        case ListMember::Material:
+            record.m_nMaterialType = nIndex;
+            break;
+        case ListMember::Moisture:
+            moisture.content = nIndex;
+            moisture.contentText = value;
+            break;
+        case ListMember::State:
+            moisture.state = nIndex;
+            moisture.stateText = value;
+            break;
+    }
+    return "";
+}
+
+std::string MissingValue(const OptionSpec& spec, FormRecord& record) {
+    return std::string("--") + spec.name + ": missing value; allowed " + AllowedText(spec, record);
+}
+
+std::string ApplyOption(const GivenOption& option, CliRequest& request, PendingMoisture& moisture) {
+    const OptionSpec& spec = *option.spec;
+    const std::string& value = option.value;
+    FormRecord& record = request.record;
+    if (option.bMissing) return MissingValue(spec, record);
+    switch (spec.kind) {
+        case OptionKind::Number:
+            return ApplyNumber(spec, value, record);
+        case OptionKind::List:
+            return ApplyList(spec, value, record, moisture);
+        case OptionKind::Date: {
+            CalendarDate date{};
+            if (!ParseCalendarDate(value, &date))
+                return Refusal(spec, value, "not a calendar date", AllowedText(spec, record));
+            record.m_nYear = date.nYear;
+            record.m_nMonth = date.nMonth;
+            record.m_nDay = date.nDay;
+            return "";
+        }
+        case OptionKind::Time: {
+            ClockTime time{};
+            if (!ParseClockTime(value, &time))
+                return Refusal(spec, value, "not a time", AllowedText(spec, record));
+            record.m_nHour = time.nHour;
+            record.m_nMinute = time.nMinute;
+            return "";
+        }
+        case OptionKind::Format:
+            if (value != "report" && value != "json")
+                return Refusal(spec, value, "not a format", AllowedText(spec, record));
+            request.format = value == "json" ? CliFormat::Json : CliFormat::Report;
+            return "";
+        case OptionKind::Output:
+            if (value.empty()) return Refusal(spec, value, "no file name", AllowedText(spec, record));
+            request.bHasOutput = true;
+            request.strOutputPath = value;
+            return "";
+        case OptionKind::Units:  // read before all others
+        case OptionKind::Help:
+        case OptionKind::Version:
+            break;
+    }
+    return "";
+}
+
+// The form empties and disables the moisture lists for "AC" and "PCC", so a choice there cannot be made.
+std::string ApplyMoisture(const PendingMoisture& moisture, FormRecord& record) {
+    const bool bBound = record.m_nMaterialType == 0 || record.m_nMaterialType == 1;
+    const auto refuse = [&](const char* name, const std::string& text) {
+        return std::string("--") + name + " " + QuoteForMessage(text) + ": not used with material " +
+               QuoteForMessage(kMaterialTypeNames[record.m_nMaterialType]) +
+               "; allowed only with \"Granular Base\" or \"Subgrade Soil\"";
+    };
+    if (moisture.content) {
+        if (bBound) return refuse("moisture", moisture.contentText);
+        record.m_nMoistureContent = *moisture.content;
+    }
+    if (moisture.state) {
+        if (bBound) return refuse("state", moisture.stateText);
+        record.m_nMoistureState = *moisture.state;
+    }
+    return "";
+}
+
+// The unit system comes first: every number given is read in it. The last --units given counts.
+std::optional<std::string> ReadUnits(const std::vector<GivenOption>& given, int& nUnits) {
+    for (const GivenOption& option : given) {
+        if (option.spec->kind != OptionKind::Units) continue;
+        FormRecord record;
+        if (option.bMissing) return MissingValue(*option.spec, record);
+        if (option.value == "english") {
+            nUnits = UNITS_ENGLISH;
+        } else if (option.value == "si") {
+            nUnits = UNITS_SI;
+        } else {
+            return Refusal(*option.spec, option.value, "not a unit system",
+                           AllowedText(*option.spec, record));
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+CliParseResult ParseCommandLine(const std::vector<std::string>& args, std::time_t now) {
+    CliParseResult result;
+    std::vector<GivenOption> given;
+    result.strError = CollectOptions(args, given, result.request.action);
+    if (!result.strError.empty()) return result;
+    if (result.request.action != CliAction::Run) {
+        result.bOk = true;
+        return result;
+    }
+
+    int nUnits = UNITS_ENGLISH;
+    if (auto error = ReadUnits(given, nUnits)) {
+        result.strError = *error;
+        return result;
+    }
+    result.request.record = StartRecord(nUnits, now);
+
+    bool bMaterialGiven = false;
+    PendingMoisture moisture;
+    for (const GivenOption& option : given) {
+        result.strError = ApplyOption(option, result.request, moisture);
+        if (!result.strError.empty()) return result;
+        if (option.spec->kind == OptionKind::List && option.spec->list.member == ListMember::Material)
+            bMaterialGiven = true;
+    }
+    if (bMaterialGiven) ApplyMaterialRule(result.request.record);
+    result.strError = ApplyMoisture(moisture, result.request.record);
+    result.bOk = result.strError.empty();
+    return result;
+}

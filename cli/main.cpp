@@ -1,0 +1,29 @@
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "CliRun.h"
+
+namespace {
+
+// A full disk or a closed pipe must not pass as success.
+bool WriteAllTo(std::FILE* stream, const std::string& text) {
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stream) != text.size()) return false;
+    return std::fflush(stream) == 0 && !std::ferror(stream);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const CliEnvironment env{std::time(nullptr), std::getenv("SOURCE_DATE_EPOCH")};
+    const CliOutcome outcome = RunCli(args, env);
+    if (!WriteAllTo(stdout, outcome.strOut)) {
+        WriteAllTo(stderr, "dravonel-cli: cannot write to standard output\n");
+        return kExitWriteFailed;
+    }
+    WriteAllTo(stderr, outcome.strErr);
+    return outcome.nExitStatus;
+}

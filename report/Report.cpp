@@ -1,0 +1,182 @@
+#include "Report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+// The report's own names for the materials: the two unbound ones differ from the form's list.
+constexpr const char* kReportMaterialNames[kMaterialTypeCount] = {"AC", "PCC", "Unbound - Coarse",
+                                                                  "Unbound - Fine"};
+
+constexpr const char* kWeekdayNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// The report is meant for spreadsheets on any system, so every line ends in CR LF; the texts below keep
+// the plain "\n" of their format and are converted here.
+void AppendText(std::string& out, std::string_view text) {
+    for (char c : text) {
+        if (c == '\n')
+            out += "\r\n";
+        else
+            out += c;
+    }
+}
+
+// Fixed notation with a full stop whatever the locale; to_chars rounds as printf does in the C locale.
+void AppendFixed(std::string& out, double dValue, int nDecimals) {
+    char buffer[400];  // the widest double in fixed form with two decimals has 312 characters
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, dValue, std::chars_format::fixed, nDecimals);
+    out.append(buffer, result.ptr);
+}
+
+void AppendInt(std::string& out, long long nValue) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, nValue);
+    out.append(buffer, result.ptr);
+}
+
+// At least two digits, as "%.2d" would give.
+void AppendTwoDigits(std::string& out, int nValue) {
+    if (nValue >= 0 && nValue < 10) out += '0';
+    AppendInt(out, nValue);
+}
+
+// A list entry by index; an index outside the list (-1 = nothing selected) has no name.
+const char* NameAt(const char* const* names, int nCount, int nIndex) {
+    return nIndex >= 0 && nIndex < nCount ? names[nIndex] : "";
+}
+
+double ToFahrenheit(double dCelsius) { return dCelsius * 1.8 + 32.0; }
+
+void AppendPavingTime(std::string& out, const SimulationInputs& in) {
+    AppendText(out, "***PAVING TIME***\n\n");
+    AppendText(out, "Hour:\t");
+    AppendInt(out, in.m_nHour);
+    AppendText(out, "\nMin.:\t");
+    AppendInt(out, in.m_nMinute);
+    AppendText(out, "\nMon.:\t");
+    AppendInt(out, in.m_nMonth);
+    AppendText(out, "\nDay:\t");
+    AppendInt(out, in.m_nDay);
+    AppendText(out, "\nYear:\t");
+    AppendInt(out, in.m_nYear);
+    AppendText(out, "\n\n\n");
+}
+
+void AppendEnvironment(std::string& out, const SimulationInputs& in, bool bSi) {
+    AppendText(out, "***ENVIRONMENTAL CONDITIONS***\n\n");
+    AppendText(out, "Air Temp:\t");
+    AppendFixed(out, in.m_dAirTemp, 2);
+    AppendText(out, bSi ? "\tC\n" : "\tF\n");
+    AppendText(out, "Wind:\t");
+    AppendFixed(out, in.m_dWindSpeed, 2);
+    AppendText(out, bSi ? "\tkm/h\n" : "\tmph\n");
+    AppendText(out, "Sky:\t");
+    AppendText(out, NameAt(kSkyConditionNames, kSkyConditionCount, in.m_nSkyCondition));
+    AppendText(out, "\nLat:\t");
+    AppendFixed(out, in.m_dLatitude, 0);
+    AppendText(out, "\tdegrees\n\n\n");
+}
+
+void AppendMix(std::string& out, const SimulationInputs& in, bool bSi) {
+    AppendText(out, "***MIX SPECIFICATIONS***\n\n");
+    AppendText(out, "Mix:\t");
+    AppendText(out, NameAt(kMixTypeNames, kMixTypeCount, in.m_nMixType));
+    // A grade index outside the lists writes no number rather than one of a grade that does not exist.
+    AppendText(out, "\nAsphalt:\tPG ");
+    if (in.m_nPgHigh >= 0 && in.m_nPgHigh < kPgGradeCount) AppendInt(out, PgHighGrade(in.m_nPgHigh));
+    if (in.m_nPgLow >= 0 && in.m_nPgLow < kPgGradeCount) AppendInt(out, PgLowGrade(in.m_nPgLow));
+    AppendText(out, "\nLift:\t");
+    AppendFixed(out, in.m_dLiftThickness, 2);
+    AppendText(out, bSi ? "\tmm\n" : "\tin.\n");
+    AppendText(out, "Temp:\t");
+    AppendFixed(out, in.m_dDeliveryTemp, 2);
+    AppendText(out, bSi ? "\tC\n\n\n" : "\tF\n\n\n");
+}
+
+void AppendExistingSurface(std::string& out, const SimulationInputs& in, bool bSi) {
+    AppendText(out, "***EXISTING SURFACE***\n\n");
+    AppendText(out, "Material:\t");
+    AppendText(out, NameAt(kReportMaterialNames, kMaterialTypeCount, in.m_nMaterialType));
+    AppendText(out, "\n");
+    // Moisture matters only for the unbound materials; AC and PCC have none to state.
+    if (in.m_nMaterialType == 2 || in.m_nMaterialType == 3) {
+        AppendText(out, in.m_nMoistureContent == 0 ? "Moisture:\tDry\n" : "Moisture:\tWet\n");
+        AppendText(out, in.m_nMoistureState == 0 ? "State:\tFrozen\n" : "State:\tUnfrozen\n");
+    }
+    AppendText(out, "Temp:\t");
+    AppendFixed(out, in.m_dSurfaceTemp, 2);
+    AppendText(out, bSi ? "\tC\n\n\n" : "\tF\n\n\n");
+}
+
+void AppendCoolingData(std::string& out, const ReportResults& results, const CoolingCurve& curve, bool bSi) {
+    AppendText(out, "***COOLING DATA***\n\n");
+    AppendText(out, "START compaction temp: ");
+    AppendFixed(out, bSi ? results.m_dStartTemp : ToFahrenheit(results.m_dStartTemp), 1);
+    AppendText(out, bSi ? "C\n" : "F\n");
+    AppendText(out, "START compaction time: ");
+    AppendInt(out, results.m_nStartTime);
+    AppendText(out, " min\n\n");
+    // 175.1 F is 79.5 C; written as the constant so both systems state the same stop level.
+    const double dStopLevel = bSi ? STOP_TEMPERATURE : 175.1;
+    AppendText(out, "STOP compaction temp: ");
+    AppendFixed(out, dStopLevel, 1);
+    AppendText(out, bSi ? "C\n" : "F\n");
+    AppendText(out, "STOP compaction time: ");
+    AppendFixed(out, results.m_dStopTime, 0);
+    AppendText(out, " min\n\n");
+    AppendText(out, bSi ? "Time(min)\tTemp(C)\tStop(C)\n" : "Time(min)\tTemp(F)\tStop(F)\n");
+
+    // Every third sample is a whole minute; the last stored sample is never listed. The bound keeps a
+    // curve that did not come from the solver inside its arrays.
+    const int nEnd = std::min(curve.m_nLastSample, kCurveCapacity);
+    for (int i = 0; i < nEnd; i += 3) {
+        AppendFixed(out, curve.m_dCurveTime[i], 2);
+        AppendText(out, "\t");
+        AppendFixed(out, bSi ? curve.m_dCurveTemp[i] : ToFahrenheit(curve.m_dCurveTemp[i]), 2);
+        AppendText(out, "\t");
+        AppendFixed(out, dStopLevel, 1);
+        AppendText(out, "\n");
+    }
+}
+
+}  // namespace
+
+std::string FormatReportDate(const std::tm& time) {
+    std::string out;
+    out += time.tm_wday >= 0 && time.tm_wday < 7 ? kWeekdayNames[time.tm_wday] : "???";
+    out += ' ';
+    out += time.tm_mon >= 0 && time.tm_mon < 12 ? kMonthNames[time.tm_mon] : "???";
+    out += ' ';
+    AppendTwoDigits(out, time.tm_mday);
+    out += ' ';
+    AppendTwoDigits(out, time.tm_hour);
+    out += ':';
+    AppendTwoDigits(out, time.tm_min);
+    out += ':';
+    AppendTwoDigits(out, time.tm_sec);
+    out += ' ';
+    AppendInt(out, static_cast<long long>(time.tm_year) + 1900);
+    return out;
+}
+
+std::string WriteReport(const SimulationInputs& inputs, const ReportResults& results,
+                        const CoolingCurve& curve, const std::tm& timeOfWriting) {
+    const bool bSi = inputs.m_nUnits == UNITS_SI;
+    std::string out;
+    out.reserve(8192);
+    AppendText(out, "KELVANOR 2.0 - Simulation Output\n\n");
+    AppendText(out, "Time of Simulation:\n");
+    AppendText(out, FormatReportDate(timeOfWriting));
+    AppendText(out, "\n\n\n");
+    AppendPavingTime(out, inputs);
+    AppendEnvironment(out, inputs, bSi);
+    AppendMix(out, inputs, bSi);
+    AppendExistingSurface(out, inputs, bSi);
+    AppendCoolingData(out, results, curve, bSi);
+    return out;
+}

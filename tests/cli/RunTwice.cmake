@@ -1,0 +1,30 @@
+cmake_minimum_required(VERSION 3.25)
+# Runs the same calculation twice to files and once to standard output; all three must be identical bytes.
+#   CLI   the program
+#   ARGS  its arguments, separated by "|"
+#   DIR   a scratch folder
+string(REPLACE "|" ";" args "${ARGS}")
+file(REMOVE_RECURSE "${DIR}")
+file(MAKE_DIRECTORY "${DIR}")
+foreach(run first second)
+  execute_process(COMMAND "${CLI}" ${args} --output "${DIR}/${run}.out" RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the ${run} run ended with ${status}")
+  endif()
+endforeach()
+execute_process(COMMAND "${CLI}" ${args} OUTPUT_FILE "${DIR}/stdout.out" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the run to standard output ended with ${status}")
+endif()
+foreach(other second stdout)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${DIR}/first.out" "${DIR}/${other}.out"
+                  RESULT_VARIABLE differ)
+  if(NOT differ EQUAL 0)
+    message(FATAL_ERROR "first.out and ${other}.out differ")
+  endif()
+endforeach()
+file(SIZE "${DIR}/first.out" size)
+if(size LESS 1000)
+  message(FATAL_ERROR "the output is too short to be a calculation: ${size} bytes")
+endif()
+file(REMOVE_RECURSE "${DIR}")

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <set>
+#include <string>
+
+#include "AtomicFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void PutFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::set<std::string> NamesIn(const fs::path& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Each test works in a folder of its own, removed afterwards. Tests run as root on the build machines,
+// so failures are provoked by names and limits, never by permissions.
+class AtomicFile : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::path(testing::TempDir()) / "dravonel-atomic-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    fs::path dir_;
+};
+
+TEST_F(AtomicFile, WritesExactlyTheBytesAndNothingElse) {
+    const std::string bytes = std::string("line\r\nwith\0zero\tand tab\r\n", 25);
+    std::string error = "untouched";
+    ASSERT_TRUE(WriteFileAtomically((dir_ / "Output.xls").string(), bytes, &error));
+    EXPECT_EQ(ReadFile(dir_ / "Output.xls"), bytes);
+    EXPECT_EQ(error, "untouched");
+    EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"Output.xls"});
+}
+
+TEST_F(AtomicFile, ReplacesALongerFileWhole) {
+    PutFile(dir_ / "out.txt", std::string(10000, 'x'));
+    ASSERT_TRUE(WriteFileAtomically((dir_ / "out.txt").string(), "short", nullptr));
+    EXPECT_EQ(ReadFile(dir_ / "out.txt"), "short");
+    EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"out.txt"});
+}
+
+TEST_F(AtomicFile, WritesAnEmptyFile) {
+    ASSERT_TRUE(WriteFileAtomically((dir_ / "empty").string(), "", nullptr));
+    EXPECT_TRUE(fs::exists(dir_ / "empty"));
+    EXPECT_EQ(fs::file_size(dir_ / "empty"), 0u);
+}
+
+TEST_F(AtomicFile, ARelativeNameIsInTheCurrentFolder) {
+    const fs::path before = fs::current_path();
+    fs::current_path(dir_);
+    const bool bWritten = WriteFileAtomically("Output.xls", "data", nullptr);
+    fs::current_path(before);
+    ASSERT_TRUE(bWritten);
+    EXPECT_EQ(ReadFile(dir_ / "Output.xls"), "data");
+    EXPECT_EQ(NamesIn(dir_).size(), 1u);
+}
+
+TEST_F(AtomicFile, AReplacedFileKeepsItsPermissions) {
+    PutFile(dir_ / "kept", "old");
+    ASSERT_EQ(chmod((dir_ / "kept").c_str(), 0640), 0);
+    ASSERT_TRUE(WriteFileAtomically((dir_ / "kept").string(), "new", nullptr));
+    struct stat info {};
+    ASSERT_EQ(stat((dir_ / "kept").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(AtomicFile, ANewFileGetsThePermissionsOfAPlainCreate) {
+    const mode_t previous = umask(022);
+    const bool bWritten = WriteFileAtomically((dir_ / "new").string(), "x", nullptr);
+    umask(previous);
+    ASSERT_TRUE(bWritten);
+    struct stat info {};
+    ASSERT_EQ(stat((dir_ / "new").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+}
+
+TEST_F(AtomicFile, ALinkIsFollowedAndKept) {
+    PutFile(dir_ / "real.xls", "old");
+    fs::create_symlink(dir_ / "real.xls", dir_ / "link.xls");
+    ASSERT_TRUE(WriteFileAtomically((dir_ / "link.xls").string(), "new", nullptr));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.xls"));
+    EXPECT_EQ(ReadFile(dir_ / "real.xls"), "new");
+    EXPECT_EQ(NamesIn(dir_), (std::set<std::string>{"link.xls", "real.xls"}));
+}
+
+// Names that cannot be written: false, a sentence naming the file and the reason, and the folder as it was.
+struct RefusedName {
+    const char* name;
+    std::string relative;  // below the test's folder; "" for the folder itself
+    bool bAbsolute;        // false: the name is used as written (relative to the current folder)
+    const char* reason;
+};
+void PrintTo(const RefusedName& c, std::ostream* os) { *os << c.name; }
+
+class AtomicFileRefusal : public AtomicFile, public testing::WithParamInterface<RefusedName> {};
+
+TEST_P(AtomicFileRefusal, ChangesNothing) {
+    fs::create_directory(dir_ / "sub");
+    PutFile(dir_ / "sub" / "keep.txt", "keep");
+    const auto before = NamesIn(dir_);
+    const std::string path =
+        GetParam().bAbsolute
+            ? (GetParam().relative.empty() ? dir_.string() : (dir_ / GetParam().relative).string())
+            : GetParam().relative;
+
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(path, "data", &error));
+    EXPECT_EQ(error, "Cannot write \"" + path + "\": " + GetParam().reason);
+    EXPECT_EQ(NamesIn(dir_), before);
+    EXPECT_EQ(NamesIn(dir_ / "sub"), std::set<std::string>{"keep.txt"});
+    EXPECT_EQ(ReadFile(dir_ / "sub" / "keep.txt"), "keep");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, AtomicFileRefusal,
+    testing::Values(RefusedName{"MissingFolder", "missing/out.xls", true, "No such file or directory"},
+                    RefusedName{"TheTestFolderItself", "", true, "is a folder"},
+                    RefusedName{"AFolderName", "sub", true, "is a folder"},
+                    RefusedName{"AFolderNameWithSlash", "sub/", true, "is a folder"},
+                    RefusedName{"AFileUsedAsAFolder", "sub/keep.txt/out.xls", true, "Not a directory"},
+                    RefusedName{"EmptyName", "", false, "no file name given"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AtomicFile, AnExistingFileSurvivesANameTooLongForTheTemporaryFile) {
+    const std::string longName(255, 'n');  // the longest name a folder can hold; its temporary is longer
+    PutFile(dir_ / longName, "precious");
+    ASSERT_EQ(ReadFile(dir_ / longName), "precious");
+
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically((dir_ / longName).string(), "replacement", &error));
+    EXPECT_NE(error.find("File name too long"), std::string::npos) << error;
+    EXPECT_EQ(ReadFile(dir_ / longName), "precious");
+    EXPECT_EQ(NamesIn(dir_), std::set<std::string>{longName});
+}
+
+// A write that fails half-way (here: a file size limit, as a full disk would) must leave the old file
+// and no temporary. Runs in a child process so the limit does not reach the other tests.
+TEST_F(AtomicFile, AnExistingFileSurvivesAWriteThatFailsHalfWay) {
+    const fs::path target = dir_ / "Output.xls";
+    PutFile(target, "previous report");
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(pipeFds[0]);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        const bool bWritten = WriteFileAtomically(target.string(), std::string(100000, 'r'), &error);
+        (void)!write(pipeFds[1], error.data(), error.size());
+        _exit(bWritten ? 0 : 1);
+    }
+    close(pipeFds[1]);
+    std::string error;
+    char buffer[256];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        error.append(buffer, static_cast<std::size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "the write should have failed";
+    EXPECT_EQ(error, "Cannot write \"" + target.string() + "\": File too large");
+    EXPECT_EQ(ReadFile(target), "previous report");
+    EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"Output.xls"});
+}
+
+}  // namespace
