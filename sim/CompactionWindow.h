@@ -20,3 +20,8 @@ double StartTemperatureForGrade(int nPgHigh);
 // (0 C, otherwise F). None found: 120 when sample m_nLastSample - 1 is above the start temperature,
 // otherwise 0 (the mat is already at or below it at laydown).
 int FindStartTime(const CoolingCurve& curve, double dStartTempC, int nUnits);
+
+// Index of the sample FindStartTime reads: the first of samples 0 to m_nLastSample - 2 strictly below
+// the start temperature (C) in the axis units of nUnits; -1 when there is none. The plot draws its
+// start marker at this sample.
+int FindStartSample(const CoolingCurve& curve, double dStartTempC, int nUnits);

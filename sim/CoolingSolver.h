@@ -20,4 +20,13 @@ constexpr int kStopRapidOrFailed = -2; // below 50 C after 20 s, or a step did n
 // Implicit finite-volume solve of the mat and three existing layers, 20 s steps, at most 120 minutes.
 // Fills `curve` and returns the stop code: the truncated minute at which the mat mean first fell below
 // STOP_TEMPERATURE, or kStopNeverReached, or kStopRapidOrFailed.
+// Choices where the model leaves the behaviour open:
+//  - a step that reaches 100 passes ends the run with kStopRapidOrFailed; the sample it counted
+//    (m_nLastSample) is written with the running minute counter and the last mat mean (0.0 if the first
+//    step fails), so no sample up to m_nLastSample holds data of an earlier calculation;
+//  - when T[1] - dAirTemp is exactly 0.0 the change terms are divided by 1.0 instead (an absolute change
+//    in kelvin against the same 0.00001 limit), so no infinity or NaN decides convergence; a change that
+//    is NaN for any other reason (only with non-finite inputs) never counts as converged;
+//  - n1 is MatCellCount(dLiftThickness) (CoolingGrid.h).
+// Identical inputs give identical doubles; nothing is allocated.
 int RunCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBoundary& boundary, CoolingCurve& curve);

@@ -12,10 +12,12 @@ struct SurfaceBoundary {
 // day 60). A month outside 1 to 12 returns 0.
 int DayOfYear(int nMonth, int nDay);
 
-// Cover fraction 0.25 * index for sky conditions 0 ("Clear & Dry") to 4 ("Overcast").
+// Cover fraction 0.25 * index for sky conditions 0 ("Clear & Dry") to 4 ("Overcast"). Any other index
+// is put through the same formula (the form always holds one of the five).
 double SkyCoverFraction(int nSkyCondition);
 
 // Sun position, clear-sky flux, sky temperature and convection for the given local solar time.
-// Latitude in degrees north, air temperature in C, wind speed in m/s (>= 0).
+// Latitude in degrees north, air temperature in C, wind speed in m/s (>= 0). A month outside 1 to 12
+// is computed with day number 0 (no failure; the form never holds one).
 SurfaceBoundary ComputeSurfaceBoundary(int nMonth, int nDay, int nHour, int nMinute, double dLatitude,
                                        int nSkyCondition, double dAirTemp, double dWindSpeed);

@@ -1,0 +1,125 @@
+#include "LayerProperties.h"
+
+#include "UnitConversion.h"
+
+void SelectMixProperties(int nMixType, double* pConductivity, double* pDensity, double* pSpecificHeat) {
+    switch (nMixType) {
+        case 0:  // Dense Graded
+        case 2:  // Superpave-Fine
+            *pConductivity = 2.0;
+            *pDensity = 2000.0;
+            *pSpecificHeat = 1000.0;
+            break;
+        case 1:  // SMA
+        case 3:  // Superpave-Coarse
+            *pConductivity = 1.5;
+            *pDensity = 2010.0;
+            *pSpecificHeat = 1010.0;
+            break;
+        default:  // no selection: the previous values stand
+            break;
+    }
+}
+
+void SelectExistingProperties(int nMaterialType, int nMoistureContent, int nMoistureState,
+                              double* pConductivity, double* pSpecificHeat, double* pDensity) {
+    const bool bDry = nMoistureContent == 0;
+    const bool bFrozen = nMoistureState == 0;
+    switch (nMaterialType) {
+        case 0:  // AC
+            *pConductivity = 1.51;
+            *pSpecificHeat = 1025.0;
+            *pDensity = 2000.0;
+            break;
+        case 1:  // PCC
+            *pConductivity = 0.92;
+            *pSpecificHeat = 1090.0;
+            *pDensity = 2000.0;
+            break;
+        case 2:  // Granular Base
+            if (bDry) {
+                if (bFrozen) {
+                    *pConductivity = 2.0;
+                    *pSpecificHeat = 860.0;
+                } else {
+                    *pConductivity = 1.16;
+                    *pSpecificHeat = 960.0;
+                }
+            } else {
+                if (bFrozen) {
+                    *pConductivity = 3.55;
+                    *pSpecificHeat = 960.0;
+                } else {
+                    *pConductivity = 1.22;
+                    *pSpecificHeat = 1170.0;
+                }
+            }
+            *pDensity = 2000.0;
+            break;
+        case 3:  // Subgrade Soil
+            if (bDry) {
+                if (bFrozen) {
+                    *pConductivity = 1.4;
+                    *pSpecificHeat = 960.0;
+                } else {
+                    *pConductivity = 1.35;
+                    *pSpecificHeat = 1170.0;
+                }
+            } else {
+                if (bFrozen) {
+                    *pConductivity = 2.38;
+                    *pSpecificHeat = 1170.0;
+                } else {
+                    *pConductivity = 1.87;
+                    *pSpecificHeat = 1590.0;
+                }
+            }
+            *pDensity = 1800.0;
+            break;
+        default:  // no selection: the previous values stand
+            break;
+    }
+}
+
+NormalizedInputs NormalizeInputs(const SimulationInputs& inputs, SelectedProperties& properties) {
+    // 1. Copy.
+    double dAirTemp = inputs.m_dAirTemp;
+    double dSurfaceTemp = inputs.m_dSurfaceTemp;
+    double dDeliveryTemp = inputs.m_dDeliveryTemp;
+    double dLift = inputs.m_dLiftThickness;
+    double dWind = inputs.m_dWindSpeed;
+
+    // 2. Mix properties.
+    SelectMixProperties(inputs.m_nMixType, &properties.m_dMixConductivity, &properties.m_dMixDensity,
+                        &properties.m_dMixSpecificHeat);
+
+    // 3. English to SI on the copies; any other unit code counts as SI.
+    if (inputs.m_nUnits == UNITS_ENGLISH) {
+        ConvertTemperature(UNITS_SI, &dAirTemp);
+        ConvertTemperature(UNITS_SI, &dSurfaceTemp);
+        ConvertTemperature(UNITS_SI, &dDeliveryTemp);
+        ConvertLength(UNITS_SI, &dLift);
+        ConvertSpeed(UNITS_SI, &dWind);
+    }
+
+    // 4. Working units, in this order.
+    NormalizedInputs n{};
+    n.dAirTemp = dAirTemp;
+    n.dSurfaceTemp = dSurfaceTemp;
+    n.dDeliveryTemp = dDeliveryTemp;
+    n.dLiftThicknessCm = dLift * 0.1;
+    n.dWindSpeed = dWind * 0.2777777777777778;
+    n.dLiftThickness = n.dLiftThicknessCm * 0.01;
+
+    // 5. Existing surface properties, then copies of all six.
+    SelectExistingProperties(inputs.m_nMaterialType, inputs.m_nMoistureContent, inputs.m_nMoistureState,
+                             &properties.m_dExistingConductivity, &properties.m_dExistingSpecificHeat,
+                             &properties.m_dExistingDensity);
+    n.mix.dConductivity = properties.m_dMixConductivity;
+    n.mix.dDensity = properties.m_dMixDensity;
+    n.mix.dSpecificHeat = properties.m_dMixSpecificHeat;
+    n.existing.dConductivity = properties.m_dExistingConductivity;
+    n.existing.dDensity = properties.m_dExistingDensity;
+    n.existing.dSpecificHeat = properties.m_dExistingSpecificHeat;
+    return n;
+}
