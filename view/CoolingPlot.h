@@ -24,4 +24,6 @@ struct PlotOutcome {
 
 // Paints the cooling chart into rectPlot (pixels of the painter's device; the group box's rectangle
 // shrunk by a fifteenth of its width) with the original drawing's geometry, pens and colours.
+// The rectangle's right and bottom edges are taken as left + width and top + height, the first pixels
+// outside it. Lines end one pixel short of their end point; 2-pixel pens add the row above / column left.
 PlotOutcome PaintCoolingPlot(QPainter& dc, const QRect& rectPlot, const PlotInputs& inputs);

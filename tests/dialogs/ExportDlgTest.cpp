@@ -1,0 +1,244 @@
+#include "ExportDlgTest.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ExportDlg.h"
+#include "Resource.h"
+#include "ScriptedUiServices.h"
+
+namespace {
+
+QLineEdit* NameEdit(QDialog& dialog)
+{
+    return qobject_cast<QLineEdit*>(static_cast<CDialog&>(dialog).GetDlgItem(IDC_EXPORT_FILE));
+}
+
+QPushButton* Button(QDialog& dialog, int nId)
+{
+    return qobject_cast<QPushButton*>(static_cast<CDialog&>(dialog).GetDlgItem(nId));
+}
+
+// Shows the dialog as DoModal would and makes it the active window, so focus and keys behave as for a user.
+bool ShowActive(QDialog& dialog)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
+void Retype(QLineEdit& edit, const QString& text)
+{
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QTest::keyClicks(&edit, text);
+}
+
+}  // namespace
+
+void ExportDlgTest::controlsInTabOrder()
+{
+    ScriptedUiServices services;
+    QStringList visited;
+    QStringList statics;
+    services.QueueDialog([&](QDialog& dialog) {
+        if (!ShowActive(dialog))
+            return -1;
+        NameEdit(dialog)->setFocus();
+        for (int i = 0; i < 3; ++i) {
+            QWidget* pFocus = QApplication::focusWidget();
+            visited << (pFocus == NameEdit(dialog) ? QString("edit") : qobject_cast<QPushButton*>(pFocus)->text());
+            QTest::keyClick(pFocus, Qt::Key_Tab);
+        }
+        visited << (QApplication::focusWidget() == NameEdit(dialog) ? "edit" : "elsewhere");
+        for (const QLabel* pLabel : dialog.findChildren<QLabel*>())
+            statics << pLabel->text();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        return dialog.result();
+    });
+    CExportDlg dialog;
+    QCOMPARE(dialog.DoModal(), IDCANCEL);
+    QCOMPARE(visited, QStringList({"edit", "Export", "Browse", "edit"}));
+    QVERIFY(statics.contains("Enter a filename for the exported data.  Use the Browse button to select a path."));
+    QVERIFY(statics.contains("Note:  This will create a tab-delimited file."));
+    QVERIFY(Button(dialog, IDOK)->isDefault());
+    QVERIFY(!Button(dialog, IDC_BROWSE)->isDefault());
+}
+
+void ExportDlgTest::offersTheNameItIsGiven()
+{
+    ScriptedUiServices services;
+    QString shown;
+    services.QueueDialog([&](QDialog& dialog) {
+        shown = NameEdit(dialog)->text();
+        return IDCANCEL;
+    });
+    CExportDlg dialog;
+    dialog.m_strFileName = "Output.xls";
+    dialog.DoModal();
+    QCOMPARE(shown, QString("Output.xls"));
+}
+
+void ExportDlgTest::emptyNameWarnsAndStaysOpen_data()
+{
+    QTest::addColumn<bool>("byEnterKey");
+    QTest::newRow("Export button") << false;
+    QTest::newRow("Enter key") << true;
+}
+
+void ExportDlgTest::emptyNameWarnsAndStaysOpen()
+{
+    QFETCH(bool, byEnterKey);
+    ScriptedUiServices services;
+    bool bStayedOpen = false;
+    bool bFocusOnEdit = false;
+    services.QueueDialog([&](QDialog& dialog) {
+        if (!ShowActive(dialog))
+            return -1;
+        QLineEdit* pEdit = NameEdit(dialog);
+        Retype(*pEdit, "");
+        if (byEnterKey) {
+            QTest::keyClick(pEdit, Qt::Key_Return);
+        } else {
+            Button(dialog, IDC_BROWSE)->setFocus();  // the focus must come back from elsewhere
+            QTest::mouseClick(Button(dialog, IDOK), Qt::LeftButton);
+        }
+        bStayedOpen = dialog.isVisible();
+        bFocusOnEdit = QApplication::focusWidget() == pEdit;
+        QTest::keyClicks(pEdit, "after.xls");
+        QTest::keyClick(pEdit, Qt::Key_Return);
+        return dialog.result();
+    });
+    CExportDlg dialog;
+    dialog.m_strFileName = "Output.xls";
+    QCOMPARE(dialog.DoModal(), IDOK);
+    QVERIFY(bStayedOpen);
+    QVERIFY(bFocusOnEdit);
+    QCOMPARE(services.m_messages.size(), size_t(1));
+    QCOMPARE(services.m_messages[0].text, QString("Filename has not been selected"));
+    QCOMPARE(services.m_messages[0].caption, QString("Can Not Export"));
+    QCOMPARE(services.m_messages[0].type, MB_OK | MB_ICONEXCLAMATION);
+    QCOMPARE(dialog.m_strFileName, std::string("after.xls"));
+}
+
+void ExportDlgTest::typedNameIsTakenAsTyped()
+{
+    ScriptedUiServices services;
+    services.QueueDialog([&](QDialog& dialog) {
+        if (!ShowActive(dialog))
+            return -1;
+        Retype(*NameEdit(dialog), "data/report 1.txt");
+        QTest::keyClick(NameEdit(dialog), Qt::Key_Return);
+        return dialog.result();
+    });
+    CExportDlg dialog;
+    dialog.m_strFileName = "Output.xls";
+    QCOMPARE(dialog.DoModal(), IDOK);
+    QCOMPARE(dialog.m_strFileName, std::string("data/report 1.txt"));
+    // The dialog claims nothing: success is the caller's to report once the file is written.
+    QVERIFY(services.m_messages.empty());
+}
+
+void ExportDlgTest::leavingWithoutExportKeepsTheName_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow("Esc key") << false;
+    QTest::newRow("close box") << true;
+}
+
+void ExportDlgTest::leavingWithoutExportKeepsTheName()
+{
+    QFETCH(bool, byCloseBox);
+    ScriptedUiServices services;
+    services.QueueDialog([&](QDialog& dialog) {
+        if (!ShowActive(dialog))
+            return -1;
+        Retype(*NameEdit(dialog), "other.xls");
+        if (byCloseBox)
+            dialog.close();
+        else
+            QTest::keyClick(NameEdit(dialog), Qt::Key_Escape);
+        return dialog.isVisible() ? -1 : dialog.result();
+    });
+    CExportDlg dialog;
+    dialog.m_strFileName = "Output.xls";
+    QCOMPARE(dialog.DoModal(), IDCANCEL);
+    QCOMPARE(dialog.m_strFileName, std::string("Output.xls"));
+    QVERIFY(services.m_messages.empty());
+}
+
+void ExportDlgTest::browseAdoptsTheAbsolutePath()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    ScriptedUiServices services;
+    QString shownAfterBrowse;
+    services.QueueDialog([&](QDialog& dialog) {
+        if (!ShowActive(dialog))
+            return -1;
+        QTest::mouseClick(Button(dialog, IDC_BROWSE), Qt::LeftButton);
+        shownAfterBrowse = NameEdit(dialog)->text();
+        QTest::mouseClick(Button(dialog, IDOK), Qt::LeftButton);
+        return dialog.result();
+    });
+    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptSave;
+    QFileDialog::FileMode fileMode = QFileDialog::Directory;
+    QStringList filters;
+    QString suffix = "unset";
+    bool bNoOverwritePrompt = false;
+    services.QueueDialog([&](QDialog& dialog) {
+        auto* pFiles = qobject_cast<QFileDialog*>(&dialog);
+        if (!pFiles)
+            return -1;
+        acceptMode = pFiles->acceptMode();
+        fileMode = pFiles->fileMode();
+        filters = pFiles->nameFilters();
+        suffix = pFiles->defaultSuffix();
+        bNoOverwritePrompt = pFiles->testOption(QFileDialog::DontConfirmOverwrite);
+        // The user goes to a folder and types a name that does not exist yet.
+        pFiles->setDirectory(folder.path());
+        pFiles->selectFile("new report.xls");
+        return IDOK;
+    });
+    CExportDlg dialog;
+    dialog.m_strFileName = "Output.xls";
+    QCOMPARE(dialog.DoModal(), IDOK);
+
+    const QString expected = QDir(folder.path()).absoluteFilePath("new report.xls");
+    QCOMPARE(shownAfterBrowse, expected);
+    QCOMPARE(QString::fromStdString(dialog.m_strFileName), expected);
+    QCOMPARE(acceptMode, QFileDialog::AcceptOpen);
+    QCOMPARE(fileMode, QFileDialog::AnyFile);
+    QCOMPARE(filters, QStringList({"Excel Files (*.xls)", "Text Files (*.txt)", "All Files (*.*)"}));
+    QCOMPARE(suffix, QString());
+    QVERIFY(bNoOverwritePrompt);
+    QCOMPARE(services.m_dialogs.size(), size_t(2));
+}
+
+void ExportDlgTest::browseCancelledChangesNothing()
+{
+    ScriptedUiServices services;
+    QString shownAfterBrowse;
+    services.QueueDialog([&](QDialog& dialog) {
+        QTest::mouseClick(Button(dialog, IDC_BROWSE), Qt::LeftButton);
+        shownAfterBrowse = NameEdit(dialog)->text();
+        return IDCANCEL;
+    });
+    services.QueueDialog([&](QDialog& dialog) {
+        if (auto* pFiles = qobject_cast<QFileDialog*>(&dialog))
+            pFiles->selectFile("/tmp/ignored.xls");
+        return IDCANCEL;
+    });
+    CExportDlg dialog;
+    dialog.m_strFileName = "Output.xls";
+    dialog.DoModal();
+    QCOMPARE(shownAfterBrowse, QString("Output.xls"));
+    QCOMPARE(dialog.m_strFileName, std::string("Output.xls"));
+}
