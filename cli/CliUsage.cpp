@@ -7,9 +7,9 @@
 namespace {
 
 // Option name and its value placeholder, padded so the descriptions line up.
-std::string OptionColumn(const OptionSpec& spec) {
-    std::string column = std::string("  --") + spec.name;
-    switch (spec.kind) {
+std::string OptionColumn(const OptionSpec& option) {
+    std::string column = std::string("  --") + option.name;
+    switch (option.kind) {
         case OptionKind::Units:
             column += " english|si";
             break;
@@ -83,14 +83,14 @@ std::string ListText(const ListSpec& list) {
     return text + " (default " + FormatFieldInt(DefaultEntry(list.member)) + ")";
 }
 
-std::string Details(const OptionSpec& spec) {
-    switch (spec.kind) {
+std::string Details(const OptionSpec& option) {
+    switch (option.kind) {
         case OptionKind::Units:
             return "default english";
         case OptionKind::Number:
-            return NumberText(spec.field);
+            return NumberText(option.field);
         case OptionKind::List:
-            return ListText(spec.list);
+            return ListText(option.list);
         case OptionKind::Date:
             return "1990-01-01 to 3001-12-31, 29 February in leap years only (default today)";
         case OptionKind::Time:
@@ -115,9 +115,9 @@ std::string CliUsageText() {
         "Every option is optional: a value left out keeps the start value of the form, and the\n"
         "paving date and time are the local clock's. A list option takes the entry's zero-based\n"
         "index or its text. Numbers are in the unit system chosen with --units.\n\n";
-    for (const OptionSpec& spec : CliOptions()) {
-        text += OptionColumn(spec) + spec.meaning;
-        const std::string details = Details(spec);
+    for (const OptionSpec& option : CliOptions()) {
+        text += OptionColumn(option) + option.meaning;
+        const std::string details = Details(option);
         if (!details.empty()) text += ":\n" + std::string(29, ' ') + details;
         text += "\n";
     }

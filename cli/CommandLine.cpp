@@ -11,7 +11,7 @@
 namespace {
 
 struct GivenOption {
-    const OptionSpec* spec;
+    const OptionSpec* option;
     std::string value;
     bool bMissing;  // reported once the unit system is known, so the message states the right range
 };
@@ -32,9 +32,9 @@ bool LooksLikeOption(std::string_view arg) {
            ((arg[2] >= 'a' && arg[2] <= 'z') || (arg[2] >= 'A' && arg[2] <= 'Z'));
 }
 
-std::string Refusal(const OptionSpec& spec, std::string_view value, const char* problem,
+std::string Refusal(const OptionSpec& option, std::string_view value, const char* problem,
                     const std::string& allowed) {
-    return std::string("--") + spec.name + " " + QuoteForMessage(value) + ": " + problem + "; allowed " +
+    return std::string("--") + option.name + " " + QuoteForMessage(value) + ": " + problem + "; allowed " +
            allowed;
 }
 
@@ -51,14 +51,14 @@ std::string ListAllowed(const ListSpec& list) {
     return allowed;
 }
 
-std::string AllowedText(const OptionSpec& spec, FormRecord& record) {
-    switch (spec.kind) {
+std::string AllowedText(const OptionSpec& option, FormRecord& record) {
+    switch (option.kind) {
         case OptionKind::Units:
             return "english or si";
         case OptionKind::Number:
-            return NumberAllowed(record, spec.field);
+            return NumberAllowed(record, option.field);
         case OptionKind::List:
-            return ListAllowed(spec.list);
+            return ListAllowed(option.list);
         case OptionKind::Date:
             return "YYYY-MM-DD, a calendar date from 1990-01-01 to 3001-12-31";
         case OptionKind::Time:
@@ -86,20 +86,20 @@ std::string CollectOptions(const std::vector<std::string>& args, std::vector<Giv
         }
         const auto equals = arg.find('=');
         const std::string_view name = arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
-        const OptionSpec* spec = FindCliOption(name);
-        if (spec == nullptr)
+        const OptionSpec* option = FindCliOption(name);
+        if (option == nullptr)
             return "unknown option " + QuoteForMessage(arg.substr(0, equals)) + "; see --help";
-        if (!TakesValue(spec->kind)) {
-            if (equals != std::string_view::npos) return std::string("--") + spec->name + " takes no value";
-            action = spec->kind == OptionKind::Help ? CliAction::Help : CliAction::Version;
+        if (!TakesValue(option->kind)) {
+            if (equals != std::string_view::npos) return std::string("--") + option->name + " takes no value";
+            action = option->kind == OptionKind::Help ? CliAction::Help : CliAction::Version;
             return "";
         }
         if (equals != std::string_view::npos)
-            given.push_back({spec, std::string(arg.substr(equals + 1)), false});
+            given.push_back({option, std::string(arg.substr(equals + 1)), false});
         else if (i + 1 < args.size() && !LooksLikeOption(args[i + 1]))
-            given.push_back({spec, args[++i], false});
+            given.push_back({option, args[++i], false});
         else
-            given.push_back({spec, "", true});
+            given.push_back({option, "", true});
     }
     return "";
 }
@@ -119,23 +119,23 @@ FormRecord StartRecord(int nUnits, std::time_t now) {
     return record;
 }
 
-std::string ApplyNumber(const OptionSpec& spec, const std::string& value, FormRecord& record) {
-    const RealFieldBinding binding = BindRealField(record, spec.field);
+std::string ApplyNumber(const OptionSpec& option, const std::string& value, FormRecord& record) {
+    const RealFieldBinding binding = BindRealField(record, option.field);
     double dTyped = 0.0;
     if (!ParseFieldDouble(value, &dTyped))
-        return Refusal(spec, value, "not a number", AllowedText(spec, record));
+        return Refusal(option, value, "not a number", AllowedText(option, record));
     // The form would clamp with a message; a command line cannot ask, so it refuses.
     if (TestRange(dTyped, binding.dMax, binding.dMin) != RangeCheck::InRange)
-        return Refusal(spec, value, "out of range", AllowedText(spec, record));
+        return Refusal(option, value, "out of range", AllowedText(option, record));
     *binding.pValue = FieldValueAsShown(dTyped);
     return "";
 }
 
-std::string ApplyList(const OptionSpec& spec, const std::string& value, FormRecord& record,
+std::string ApplyList(const OptionSpec& option, const std::string& value, FormRecord& record,
                       PendingMoisture& moisture) {
-    const int nIndex = FindListEntry(value, spec.list.names, spec.list.nCount);
-    if (nIndex < 0) return Refusal(spec, value, "not an entry", AllowedText(spec, record));
-    switch (spec.list.member) {
+    const int nIndex = FindListEntry(value, option.list.names, option.list.nCount);
+    if (nIndex < 0) return Refusal(option, value, "not an entry", AllowedText(option, record));
+    switch (option.list.member) {
         case ListMember::Sky:
             record.m_nSkyCondition = nIndex;
             break;
@@ -163,24 +163,24 @@ std::string ApplyList(const OptionSpec& spec, const std::string& value, FormReco
     return "";
 }
 
-std::string MissingValue(const OptionSpec& spec, FormRecord& record) {
-    return std::string("--") + spec.name + ": missing value; allowed " + AllowedText(spec, record);
+std::string MissingValue(const OptionSpec& option, FormRecord& record) {
+    return std::string("--") + option.name + ": missing value; allowed " + AllowedText(option, record);
 }
 
-std::string ApplyOption(const GivenOption& option, CliRequest& request, PendingMoisture& moisture) {
-    const OptionSpec& spec = *option.spec;
-    const std::string& value = option.value;
+std::string ApplyOption(const GivenOption& given, CliRequest& request, PendingMoisture& moisture) {
+    const OptionSpec& option = *given.option;
+    const std::string& value = given.value;
     FormRecord& record = request.record;
-    if (option.bMissing) return MissingValue(spec, record);
-    switch (spec.kind) {
+    if (given.bMissing) return MissingValue(option, record);
+    switch (option.kind) {
         case OptionKind::Number:
-            return ApplyNumber(spec, value, record);
+            return ApplyNumber(option, value, record);
         case OptionKind::List:
-            return ApplyList(spec, value, record, moisture);
+            return ApplyList(option, value, record, moisture);
         case OptionKind::Date: {
             CalendarDate date{};
             if (!ParseCalendarDate(value, &date))
-                return Refusal(spec, value, "not a calendar date", AllowedText(spec, record));
+                return Refusal(option, value, "not a calendar date", AllowedText(option, record));
             record.m_nYear = date.nYear;
             record.m_nMonth = date.nMonth;
             record.m_nDay = date.nDay;
@@ -189,18 +189,18 @@ std::string ApplyOption(const GivenOption& option, CliRequest& request, PendingM
         case OptionKind::Time: {
             ClockTime time{};
             if (!ParseClockTime(value, &time))
-                return Refusal(spec, value, "not a time", AllowedText(spec, record));
+                return Refusal(option, value, "not a time", AllowedText(option, record));
             record.m_nHour = time.nHour;
             record.m_nMinute = time.nMinute;
             return "";
         }
         case OptionKind::Format:
             if (value != "report" && value != "json")
-                return Refusal(spec, value, "not a format", AllowedText(spec, record));
+                return Refusal(option, value, "not a format", AllowedText(option, record));
             request.format = value == "json" ? CliFormat::Json : CliFormat::Report;
             return "";
         case OptionKind::Output:
-            if (value.empty()) return Refusal(spec, value, "no file name", AllowedText(spec, record));
+            if (value.empty()) return Refusal(option, value, "no file name", AllowedText(option, record));
             request.bHasOutput = true;
             request.strOutputPath = value;
             return "";
@@ -234,16 +234,16 @@ std::string ApplyMoisture(const PendingMoisture& moisture, FormRecord& record) {
 // The unit system comes first: every number given is read in it. The last --units given counts.
 std::optional<std::string> ReadUnits(const std::vector<GivenOption>& given, int& nUnits) {
     for (const GivenOption& option : given) {
-        if (option.spec->kind != OptionKind::Units) continue;
+        if (option.option->kind != OptionKind::Units) continue;
         FormRecord record;
-        if (option.bMissing) return MissingValue(*option.spec, record);
+        if (option.bMissing) return MissingValue(*option.option, record);
         if (option.value == "english") {
             nUnits = UNITS_ENGLISH;
         } else if (option.value == "si") {
             nUnits = UNITS_SI;
         } else {
-            return Refusal(*option.spec, option.value, "not a unit system",
-                           AllowedText(*option.spec, record));
+            return Refusal(*option.option, option.value, "not a unit system",
+                           AllowedText(*option.option, record));
         }
     }
     return std::nullopt;
@@ -273,7 +273,7 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args, std::time_
     for (const GivenOption& option : given) {
         result.strError = ApplyOption(option, result.request, moisture);
         if (!result.strError.empty()) return result;
-        if (option.spec->kind == OptionKind::List && option.spec->list.member == ListMember::Material)
+        if (option.option->kind == OptionKind::List && option.option->list.member == ListMember::Material)
             bMaterialGiven = true;
     }
     if (bMaterialGiven) ApplyMaterialRule(result.request.record);
