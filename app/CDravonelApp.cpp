@@ -1,0 +1,65 @@
+#include "CDravonelApp.h"
+
+#include <QApplication>
+
+#include "AboutDlg.h"
+#include "CDravonelDoc.h"
+#include "CMainFrame.h"
+#include "FileNamePrompt.h"
+#include "MainFrameResources.h"
+#include "Pictures.h"
+
+CDravonelApp::CDravonelApp()
+{
+    QApplication::setApplicationName(QString::fromUtf8(LoadResourceString(AFX_IDS_APP_TITLE)));
+    QApplication::setApplicationVersion(QString::fromUtf8(kProgramVersion));
+    QApplication::setWindowIcon(MainIcon());
+}
+
+CDravonelApp::~CDravonelApp() = default;
+
+bool CDravonelApp::InitInstance(CDravonelView::Clock clock)
+{
+    m_pDoc = std::make_unique<CDravonelDoc>();
+    auto appCommands = [this](int nId) { return OnCommand(nId); };
+    m_pMainWnd = std::make_unique<CMainFrame>(*m_pDoc, appCommands, std::move(clock));
+    m_pDoc->OnNewDocument();
+    m_pMainWnd->GetActiveView().OnInitialUpdate();
+    m_pMainWnd->setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+
+    m_pMainWnd->PlaceAtDefault();
+    m_pMainWnd->show();
+    return true;
+}
+
+bool CDravonelApp::OnCommand(int nId)
+{
+    switch (nId) {
+    case ID_APP_ABOUT: OnAppAbout(); return true;
+    case ID_FILE_NEW: OnFileNew(); return true;
+    case ID_FILE_OPEN: OnFileOpen(); return true;
+    case ID_APP_EXIT: OnAppExit(); return true;
+    default: return false;
+    }
+}
+
+void CDravonelApp::OnAppAbout()
+{
+    CAboutDlg aboutDlg;
+    aboutDlg.DoModal();
+}
+
+void CDravonelApp::OnFileNew()
+{
+    if (!m_pDoc->OnNewDocument()) return;
+    m_pMainWnd->GetActiveView().OnInitialUpdate();
+}
+
+void CDravonelApp::OnFileOpen()
+{
+    const QString pathName = PromptFileName(m_pMainWnd.get(), true, {});
+    if (pathName.isEmpty() || !m_pDoc->OnOpenDocument(pathName)) return;
+    m_pMainWnd->GetActiveView().OnInitialUpdate();
+}
+
+void CDravonelApp::OnAppExit() { m_pMainWnd->close(); }

@@ -1,0 +1,125 @@
+#include "CMainFrame.h"
+
+#include <QAction>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <algorithm>
+#include <array>
+
+#include "CDravonelDoc.h"
+#include "FilePrint.h"
+#include "MainFrameResources.h"
+#include "Pictures.h"
+
+namespace {
+
+// Who handles what, as the command maps of the view, the frame, the document and the application say.
+constexpr std::array kViewCommands = {ID_FILE_PRINT};
+constexpr std::array kFrameCommands = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_HELP_FINDER, ID_HELP,
+                                       ID_CONTEXT_HELP};
+constexpr std::array kDocCommands = {ID_FILE_SAVE};
+constexpr std::array kAppCommands = {ID_APP_ABOUT, ID_APP_EXIT, ID_FILE_NEW, ID_FILE_OPEN};
+
+template <std::size_t N>
+bool Contains(const std::array<int, N>& ids, int nId)
+{
+    return std::find(ids.begin(), ids.end(), nId) != ids.end();
+}
+
+// Room the window manager's title bar and borders take around the frame, which Qt cannot know before
+// the window is first shown.
+constexpr QSize kDecorationAllowance(16, 48);
+
+}  // namespace
+
+CMainFrame::CMainFrame(CDravonelDoc& doc, AppCommandHandler appCommands, CDravonelView::Clock clock)
+    : m_doc(doc), m_appCommands(std::move(appCommands))
+{
+    setWindowIcon(MainIcon());
+    CreateActions();
+    CreateMenu();
+    CreateStatusBar();
+    CreateToolBar();
+    RefreshToggleChecks();
+    // The view comes last: its constructor shows the disclaimer, while this frame is still hidden.
+    m_pView = new CDravonelView(this, std::move(clock));
+    setCentralWidget(m_pView);
+    connect(&m_doc, &CDravonelDoc::TitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
+}
+
+bool CMainFrame::IsHandledCommand(int nId)
+{
+    return Contains(kViewCommands, nId) || Contains(kFrameCommands, nId) || Contains(kDocCommands, nId) ||
+           Contains(kAppCommands, nId);
+}
+
+bool CMainFrame::OnCmdMsg(int nId)
+{
+    switch (nId) {
+    case ID_FILE_PRINT: OnFilePrint(); return true;
+    case ID_VIEW_TOOLBAR: ShowControlBar(*m_pToolBar, m_pToolBar->isHidden()); return true;
+    case ID_VIEW_STATUS_BAR: ShowControlBar(*m_pStatusBar, m_pStatusBar->isHidden()); return true;
+    case ID_HELP_FINDER: OnHelpTopic({}); return true;
+    case ID_HELP:
+    case ID_CONTEXT_HELP: OnHelpTopic(FocusedFieldAnchor()); return true;
+    case ID_FILE_SAVE: m_doc.DoFileSave(this); return true;
+    default: return Contains(kAppCommands, nId) && m_appCommands && m_appCommands(nId);
+    }
+}
+
+void CMainFrame::OnFilePrint() { PrintFormPage(*m_pView, this); }
+
+void CMainFrame::ShowControlBar(QWidget& bar, bool bShow)
+{
+    bar.setVisible(bShow);
+    RefreshToggleChecks();
+}
+
+void CMainFrame::RefreshToggleChecks()
+{
+    m_actions.value(ID_VIEW_TOOLBAR)->setChecked(!m_pToolBar->isHidden());
+    m_actions.value(ID_VIEW_STATUS_BAR)->setChecked(!m_pStatusBar->isHidden());
+}
+
+void CMainFrame::OnUpdateFrameTitle()
+{
+    const QString appName = QString::fromUtf8(LoadResourceString(AFX_IDS_APP_TITLE));
+    setWindowTitle(QStringLiteral("%1 - %2").arg(m_doc.GetTitle(), appName));
+}
+
+QSize CMainFrame::FormFittingSize() const
+{
+    // Ask the layout what it needs around a view that must show the whole form page.
+    const int nFrame = 2 * m_pView->frameWidth();
+    const QSize formSize = m_pView->Page()->size() + QSize(nFrame, nFrame);
+    const QSize oldMinimum = m_pView->minimumSize();
+    m_pView->setMinimumSize(formSize);
+    const QSize wanted = sizeHint().expandedTo(formSize);
+    m_pView->setMinimumSize(oldMinimum);
+    return wanted;
+}
+
+QSize CMainFrame::DefaultSize() const
+{
+    QSize wanted = FormFittingSize();
+    const QScreen* pScreen = screen();
+    if (!pScreen) return wanted;
+    const QSize available = pScreen->availableGeometry().size() - kDecorationAllowance;
+    // A form cut in one direction gets a scroll bar, which must not cut it in the other as well.
+    const int nScrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_pView);
+    if (wanted.width() > available.width()) wanted.rheight() += nScrollBar;
+    if (wanted.height() > available.height()) wanted.rwidth() += nScrollBar;
+    return wanted.boundedTo(available);
+}
+
+void CMainFrame::PlaceAtDefault()
+{
+    resize(DefaultSize());
+    if (const QScreen* pScreen = screen()) {
+        QRect placed(QPoint(), size() + kDecorationAllowance);
+        placed.moveCenter(pScreen->availableGeometry().center());
+        move(placed.topLeft());
+    }
+}

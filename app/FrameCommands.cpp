@@ -1,0 +1,54 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "CMainFrame.h"
+#include "MainFrameResources.h"
+
+QAction& CMainFrame::ActionFor(int nId)
+{
+    QAction*& pAction = m_actions[nId];
+    if (!pAction) {
+        pAction = new QAction(this);
+        pAction->setStatusTip(CommandStatusTip(nId));
+        const QString toolTip = CommandToolTip(nId);
+        if (!toolTip.isEmpty()) pAction->setToolTip(toolTip);
+        connect(pAction, &QAction::triggered, this, [this, nId] { OnCmdMsg(nId); });
+    }
+    return *pAction;
+}
+
+void CMainFrame::CreateActions()
+{
+    // The edit and pane commands of the accelerator table have no handler in this program. Binding
+    // their keys would only take Ctrl+C, Ctrl+V, Ctrl+Z and the like away from the edit fields, so a
+    // key is bound only when some target handles its command.
+    for (const AcceleratorResource& accelerator : MainFrameAccelerators()) {
+        if (!IsHandledCommand(accelerator.nCommandId)) continue;
+        QAction& action = ActionFor(accelerator.nCommandId);
+        if (!actions().contains(&action)) addAction(&action);  // keys work with or without a menu item
+        action.setShortcuts(action.shortcuts() << QKeySequence(accelerator.keys));
+    }
+    for (const MenuPopupResource& popup : MainFrameMenu()) {
+        for (const MenuItemResource& item : popup.items) {
+            if (item.nCommandId != 0) ActionFor(item.nCommandId).setText(QString::fromUtf8(item.text));
+        }
+    }
+    ActionFor(ID_VIEW_TOOLBAR).setCheckable(true);
+    ActionFor(ID_VIEW_STATUS_BAR).setCheckable(true);
+}
+
+void CMainFrame::CreateMenu()
+{
+    for (const MenuPopupResource& popup : MainFrameMenu()) {
+        QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(popup.text));
+        for (const MenuItemResource& item : popup.items) {
+            if (item.nCommandId == 0)
+                pMenu->addSeparator();
+            else
+                pMenu->addAction(m_actions.value(item.nCommandId));
+        }
+        // The checks follow the bars even when a bar was hidden some other way.
+        connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshToggleChecks);
+    }
+}

@@ -1,0 +1,179 @@
+#include "HelpText.h"
+
+#include <array>
+
+#include "Resource.h"
+
+namespace {
+
+struct ControlSection {
+    int nControlId;
+    const char* anchor;
+};
+
+// Unit labels and the "Update to Current Time" button share the section of the field beside them.
+constexpr std::array<ControlSection, 32> kSections = {{
+    ControlSection{IDC_HOUR, "time"},
+    ControlSection{IDC_MINUTE, "time"},
+    ControlSection{IDC_MONTH, "time"},
+    ControlSection{IDC_DAY, "time"},
+    ControlSection{IDC_YEAR, "time"},
+    ControlSection{IDC_UPDATE_TIME, "time"},
+    ControlSection{IDC_AIR_TEMP, "air"},
+    ControlSection{IDC_AIR_TEMP_UNIT, "air"},
+    ControlSection{IDC_WIND_SPEED, "wind"},
+    ControlSection{IDC_WIND_UNIT, "wind"},
+    ControlSection{IDC_SKY, "sky"},
+    ControlSection{IDC_LATITUDE, "latitude"},
+    ControlSection{IDC_MIX_TYPE, "mix"},
+    ControlSection{IDC_PG_HIGH, "grade"},
+    ControlSection{IDC_PG_LOW, "grade"},
+    ControlSection{IDC_LIFT_THICKNESS, "lift"},
+    ControlSection{IDC_LIFT_UNIT, "lift"},
+    ControlSection{IDC_DELIVERY_TEMP, "delivery"},
+    ControlSection{IDC_DELIVERY_TEMP_UNIT, "delivery"},
+    ControlSection{IDC_MATERIAL_TYPE, "material"},
+    ControlSection{IDC_MOISTURE_CONTENT, "moisture"},
+    ControlSection{IDC_MOISTURE_STATE, "moisture"},
+    ControlSection{IDC_SURFACE_TEMP, "surface"},
+    ControlSection{IDC_SURFACE_TEMP_UNIT, "surface"},
+    ControlSection{IDC_UNITS_SI, "units"},
+    ControlSection{IDC_UNITS_ENGLISH, "units"},
+    ControlSection{IDC_CALCULATE, "times"},
+    ControlSection{IDC_START_TIME, "times"},
+    ControlSection{IDC_STOP_TIME, "times"},
+    ControlSection{IDC_COOLING_CURVE, "times"},
+    ControlSection{IDC_EXPORT, "export"},
+    ControlSection{IDC_DISCLAIMER, "disclaimer"},
+}};
+
+constexpr std::array<int, kSections.size()> ControlIdsOf(const std::array<ControlSection, 32>& sections)
+{
+    std::array<int, kSections.size()> ids{};
+    for (std::size_t i = 0; i < sections.size(); ++i) ids[i] = sections[i].nControlId;
+    return ids;
+}
+
+constexpr std::array kControlIds = ControlIdsOf(kSections);
+
+constexpr const char* kPage = R"html(
+<h2>KELVANOR 2.0 &ndash; Pavement Cooling Program</h2>
+<p>The program predicts how a freshly placed lift of hot asphalt mix cools on the road and recommends
+when roller compaction should start and when it must stop, in minutes after laydown. Describe the
+paving situation on the form, press <b>Calculate</b>, and read the two times below the inputs and the
+cooling curve on the right.</p>
+<p>Every numeric field is checked when you leave it: a value outside its range is set to the nearest
+limit, with a message, and every value is rounded to hundredths.</p>
+
+<h3><a name="time"></a>Paving time and date</h3>
+<p>When the lift is placed. The hour uses the 24-hour clock (0 to 24) and the minutes run from 0 to 60;
+the month is 1 to 12, the year 1990 to 3001. Leaving the day or the month field cuts a day that the
+month does not have to the month's last day (February always has 28), and a day below 1 becomes 1.
+<b>Update to Current Time</b> fills in the computer's date and time. The date and time place the sun,
+which warms the mat; the year is only recorded.</p>
+
+<h3><a name="air"></a>Ambient air temperature</h3>
+<p>The shade temperature of the air at the site: &minus;40 to 120&nbsp;&deg;F (&minus;40 to
+48.89&nbsp;&deg;C).</p>
+
+<h3><a name="wind"></a>Average wind speed</h3>
+<p>The mean wind speed over the mat during compaction: 0 to 120&nbsp;mph (0 to 193.08&nbsp;km/h).
+Wind carries heat away from the surface.</p>
+
+<h3><a name="sky"></a>Sky conditions</h3>
+<p>Clear &amp; Dry, Humid &amp; Hazy, Partly Cloudy, Mostly Cloudy or Overcast. Clouds and haze
+reduce the sunshine that reaches the mat and the heat the mat radiates to the sky.</p>
+
+<h3><a name="latitude"></a>Latitude</h3>
+<p>The site's latitude in degrees north, 0 to 90. Together with the date and time it gives the height of
+the sun.</p>
+
+<h3><a name="mix"></a>Mix type</h3>
+<p>Dense Graded, SMA, Superpave-Fine or Superpave-Coarse. The mix type sets the thermal properties of
+the new lift.</p>
+
+<h3><a name="grade"></a>PG grade</h3>
+<p>The performance grade of the binder: the high temperature (82 down to 46) on the left, the low
+temperature (&minus;10 down to &minus;46) on the right. The high grade decides the start temperature
+(see <a href="#times">the two times</a>); changing it after a calculation moves the start time at once.
+The low grade is only recorded.</p>
+
+<h3><a name="lift"></a>Lift thickness</h3>
+<p>The compacted thickness of the new lift: 0.5 to 10&nbsp;in. (12.7 to 254&nbsp;mm). Thin lifts cool
+much faster than thick ones.</p>
+
+<h3><a name="delivery"></a>Delivery temperature</h3>
+<p>The temperature of the mix as it is placed behind the paver: 150 to 315&nbsp;&deg;F (65.56 to
+157.2&nbsp;&deg;C).</p>
+
+<h3><a name="material"></a>Existing surface: material type</h3>
+<p>What the new lift is placed on: AC (asphalt concrete), PCC (portland cement concrete), Granular Base
+or Subgrade Soil. For AC and PCC the moisture lists do not apply and are left blank; choosing Granular
+Base or Subgrade Soil sets them to Dry and Unfrozen.</p>
+
+<h3><a name="moisture"></a>Moisture content and state of moisture</h3>
+<p>For Granular Base and Subgrade Soil only: whether the material is Dry or Wet, and whether its water
+is Frozen or Unfrozen. Wet and frozen ground draws more heat out of the new lift.</p>
+
+<h3><a name="surface"></a>Surface temperature</h3>
+<p>The temperature of the existing surface just before paving: &minus;40 to 120&nbsp;&deg;F (&minus;40
+to 48.89&nbsp;&deg;C).</p>
+
+<h3><a name="units"></a>Units</h3>
+<p><b>English</b> shows temperatures in &deg;F, the lift in inches and the wind in mph; <b>SI</b> shows
+&deg;C, millimetres and km/h. Switching converts the values already entered, and the chart's
+temperature axis follows.</p>
+
+<h3><a name="times"></a>The two times</h3>
+<p><b>Calculate</b> simulates the first 120 minutes after laydown and draws the mean temperature of the
+mat against time.</p>
+<ul>
+<li><b>Start time</b>: the minute at which the mat's mean temperature first falls below the start
+temperature, 120&nbsp;&deg;C (248&nbsp;&deg;F), or 110&nbsp;&deg;C (230&nbsp;&deg;F) for the high grades
+52 and 46. Rolling earlier risks shoving a mix that is still too tender. The green line marks it on the
+chart.</li>
+<li><b>Stop time</b>: the minute at which the mat's mean temperature first falls below
+79.5&nbsp;&deg;C (175.1&nbsp;&deg;F). Rolling after it adds little density and may crack the mat. The
+red line marks it on the chart.</li>
+</ul>
+<p>Both times count minutes after laydown. A mix delivered below the start temperature can be rolled at
+once: its start time is 0.</p>
+
+<h3><a name="notices"></a>The two notices</h3>
+<ul>
+<li><b>SLOW PAVEMENT COOLING</b>: the mat does not reach the stop temperature within 2 hours. The stop
+time is shown as 120.</li>
+<li><b>RAPID PAVEMENT COOLING</b>: fewer than 10 minutes remain before the stop temperature is reached,
+or the mat is below 50&nbsp;&deg;C (122&nbsp;&deg;F) at once. Paving under these conditions is not
+recommended.</li>
+</ul>
+
+<h3><a name="export"></a>Export data</h3>
+<p><b>Export Data</b> writes the inputs, both temperatures and times and the cooling curve, one line a
+minute, to a tab-delimited text file that a spreadsheet opens; the file is <i>Output.xls</i> in the
+working folder unless you choose another name. The button is available after a calculation and greys
+out as soon as an input changes, so an export always matches the inputs on the form.</p>
+
+<h3><a name="disclaimer"></a>Disclaimer</h3>
+<p>The recommendations are a guide. Some mixes, polymer modified binders in particular, need start and
+stop times other than these; the supplier's guidelines come first, and good judgement is always needed
+to make sure the surface is properly compacted.</p>
+
+<h3><a name="keys"></a>Keys</h3>
+<p>F1 opens this page at the field that has the focus. Ctrl+P prints the form's inputs, the two times and
+the chart.</p>
+)html";
+
+}  // namespace
+
+const char* HelpPageHtml() { return kPage; }
+
+const char* HelpAnchorOfControl(int nControlId)
+{
+    for (const ControlSection& section : kSections) {
+        if (section.nControlId == nControlId) return section.anchor;
+    }
+    return "";
+}
+
+std::span<const int> HelpControlIds() { return kControlIds; }

@@ -1,0 +1,177 @@
+#include "FileCommandsTest.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "CDravonelDoc.h"
+#include "CMainFrame.h"
+#include "Resource.h"
+
+namespace {
+
+// Plays the user choosing pathName in the file dialog.
+ScriptedUiServices::DialogHandler ChooseFile(const QString& pathName)
+{
+    return [pathName](QDialog& dialog) {
+        qobject_cast<QFileDialog*>(&dialog)->selectFile(pathName);
+        return IDOK;
+    };
+}
+
+int FileDialogCount(const ScriptedUiServices& ui)
+{
+    return static_cast<int>(std::count_if(ui.m_dialogs.begin(), ui.m_dialogs.end(), [](const auto& dialog) {
+        return dialog.className == QStringLiteral("QFileDialog");
+    }));
+}
+
+QByteArray ContentsOf(const QString& pathName)
+{
+    QFile file(pathName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+}  // namespace
+
+void FileCommandsTest::init() { m_pDir = std::make_unique<QTemporaryDir>(); }
+
+QString FileCommandsTest::PathOf(const QString& name) const { return m_pDir->filePath(name); }
+
+QString FileCommandsTest::WriteFile(const QString& name, const QByteArray& contents) const
+{
+    QFile file(PathOf(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) return {};
+    return file.fileName();
+}
+
+void FileCommandsTest::newRerunsFirstUpdateAndKeepsInputs()
+{
+    StartedApp started;
+    started.TypeAndLeave(IDC_AIR_TEMP, QStringLiteral("61"));
+    // The minutes field has no handler: text put there without moving the focus reaches no member, and
+    // the first update writes the member back over it.
+    started.Edit(IDC_MINUTE).setText(QStringLiteral("45"));
+
+    started.Press(Qt::CTRL | Qt::Key_N);
+
+    QCOMPARE(started.Edit(IDC_MINUTE).text(), QStringLiteral("30"));
+    QCOMPARE(started.Edit(IDC_AIR_TEMP).text(), QStringLiteral("61"));
+    QCOMPARE(started.View().m_dAirTemp, 61.0);
+    QCOMPARE(started.Frame().windowTitle(), QStringLiteral("Untitled - Dravonel"));
+    QVERIFY(started.ui.m_messages.empty());
+}
+
+void FileCommandsTest::openReadsNothingAndNamesTheDocument()
+{
+    const QString pathName = WriteFile(QStringLiteral("site notes.txt"), "keep me");
+    StartedApp started;
+    started.TypeAndLeave(IDC_AIR_TEMP, QStringLiteral("61"));
+    started.ui.QueueDialog(ChooseFile(pathName));
+
+    started.Press(Qt::CTRL | Qt::Key_O);
+
+    QCOMPARE(started.Frame().windowTitle(), QStringLiteral("site notes.txt - Dravonel"));
+    QCOMPARE(ContentsOf(pathName), QByteArray("keep me"));
+    QCOMPARE(started.Edit(IDC_AIR_TEMP).text(), QStringLiteral("61"));
+}
+
+void FileCommandsTest::openCancelledOrUnreadableChangesNothing_data()
+{
+    QTest::addColumn<bool>("bCancel");
+    QTest::addColumn<int>("nMessages");
+    QTest::newRow("dialog cancelled") << true << 0;
+    QTest::newRow("file cannot be read") << false << 1;
+}
+
+void FileCommandsTest::openCancelledOrUnreadableChangesNothing()
+{
+    QFETCH(bool, bCancel);
+    QFETCH(int, nMessages);
+    StartedApp started;
+    const QString titleBefore = started.Frame().windowTitle();
+    if (bCancel)
+        started.ui.QueueDialog([](QDialog&) { return IDCANCEL; });
+    else
+        started.ui.QueueDialog(ChooseFile(PathOf(QStringLiteral("none.txt"))));
+
+    started.Press(Qt::CTRL | Qt::Key_O);
+
+    QCOMPARE(started.Frame().windowTitle(), titleBefore);
+    QCOMPARE(static_cast<int>(started.ui.m_messages.size()), nMessages);
+    QVERIFY(started.app.GetDocument()->GetPathName().isEmpty());
+}
+
+void FileCommandsTest::saveAsksOnlyForFilesItWroteItself_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("bAsks");
+    QTest::newRow("new document") << QStringLiteral("new") << true;
+    QTest::newRow("after saving it") << QStringLiteral("saved") << false;
+    QTest::newRow("after opening a file") << QStringLiteral("opened") << true;
+}
+
+void FileCommandsTest::saveAsksOnlyForFilesItWroteItself()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, bAsks);
+    const QString opened = WriteFile(QStringLiteral("opened.txt"), "someone's data");
+    StartedApp started;
+    if (before == QStringLiteral("saved")) {
+        started.ui.QueueDialog(ChooseFile(PathOf(QStringLiteral("saved.txt"))));
+        started.Press(Qt::CTRL | Qt::Key_S);
+    } else if (before == QStringLiteral("opened")) {
+        started.ui.QueueDialog(ChooseFile(opened));
+        started.Press(Qt::CTRL | Qt::Key_O);
+    }
+    const int nDialogsBefore = FileDialogCount(started.ui);
+    started.ui.QueueDialog([](QDialog&) { return IDCANCEL; });
+
+    started.Press(Qt::CTRL | Qt::Key_S);
+
+    QCOMPARE(FileDialogCount(started.ui) - nDialogsBefore, bAsks ? 1 : 0);
+    // A cancelled save never touches the file that was opened.
+    QCOMPARE(ContentsOf(opened), QByteArray("someone's data"));
+}
+
+void FileCommandsTest::saveWritesAnEmptyFileToTheChosenName()
+{
+    const QString pathName = PathOf(QStringLiteral("job 12.dat"));
+    StartedApp started;
+    bool bConfirmsOverwrite = false;
+    started.ui.QueueDialog([&](QDialog& dialog) {
+        auto& fileDialog = *qobject_cast<QFileDialog*>(&dialog);
+        bConfirmsOverwrite = fileDialog.acceptMode() == QFileDialog::AcceptSave &&
+                             !fileDialog.testOption(QFileDialog::DontConfirmOverwrite);
+        return ChooseFile(pathName)(dialog);
+    });
+
+    started.Press(Qt::CTRL | Qt::Key_S);
+
+    QVERIFY(bConfirmsOverwrite);
+
+    QVERIFY(QFile::exists(pathName));
+    QCOMPARE(ContentsOf(pathName), QByteArray());
+    QCOMPARE(started.Frame().windowTitle(), QStringLiteral("job 12.dat - Dravonel"));
+    QVERIFY(started.ui.m_messages.empty());
+}
+
+void FileCommandsTest::saveFailureIsReportedAndKeepsTheOldFile()
+{
+    // A name below a plain file cannot be written by anyone, root included.
+    const QString blocker = WriteFile(QStringLiteral("notes.txt"), "old contents");
+    const QString pathName = blocker + QStringLiteral("/job.dat");
+    StartedApp started;
+    const QString titleBefore = started.Frame().windowTitle();
+    started.ui.QueueDialog(ChooseFile(pathName));
+
+    started.Press(Qt::CTRL | Qt::Key_S);
+
+    QCOMPARE(started.ui.m_messages.size(), std::size_t{1});
+    QVERIFY(started.ui.m_messages.front().text.contains(pathName));
+    QCOMPARE(started.ui.m_messages.front().caption, QStringLiteral("Dravonel"));
+    QCOMPARE(ContentsOf(blocker), QByteArray("old contents"));
+    QCOMPARE(started.Frame().windowTitle(), titleBefore);
+}

@@ -1,0 +1,86 @@
+#include "StartupTest.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "CMainFrame.h"
+
+namespace {
+
+bool AnyMainWindowVisible()
+{
+    for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<CMainFrame*>(pWidget) && pWidget->isVisible()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void StartupTest::disclaimerComesBeforeTheMainWindow()
+{
+    bool bMainWindowVisibleDuringDisclaimer = true;
+    bool bDisclaimerHadParent = true;
+    StartedApp started([&](ScriptedUiServices& ui) {
+        ui.QueueDialog([&](QDialog& dialog) {
+            bMainWindowVisibleDuringDisclaimer = AnyMainWindowVisible();
+            bDisclaimerHadParent = dialog.parentWidget() != nullptr;
+            return IDOK;
+        });
+    });
+
+    QCOMPARE_GE(started.ui.m_dialogs.size(), std::size_t{1});
+    QCOMPARE(started.ui.m_dialogs.front().className, QStringLiteral("CDisclaimerDlg"));
+    QCOMPARE(started.ui.m_dialogs.front().nSequence, 0);
+    QVERIFY(!bMainWindowVisibleDuringDisclaimer);
+    QVERIFY(!bDisclaimerHadParent);
+    QVERIFY(started.Frame().isVisible());
+    QCOMPARE(started.ui.m_dialogs.size(), std::size_t{1});
+    QVERIFY(started.ui.m_messages.empty());
+}
+
+void StartupTest::titleAndIconAfterStartUp()
+{
+    StartedApp started;
+    QCOMPARE(started.Frame().windowTitle(), QStringLiteral("KELVANOR 2.0 - Pavement Cooling Program"));
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Dravonel"));
+    const QList<QSize> iconSizes = started.Frame().windowIcon().availableSizes();
+    QVERIFY(iconSizes.contains(QSize(32, 32)));
+    QVERIFY(iconSizes.contains(QSize(16, 16)));
+}
+
+void StartupTest::windowFitsTheScreenAndTheFormScrolls()
+{
+    StartedApp started;
+    CMainFrame& frame = started.Frame();
+    const QRect available = frame.screen()->availableGeometry();
+    QVERIFY(available.contains(frame.frameGeometry()));
+
+    // The whole form shows, unless the screen is too small for it; then the window takes the room there is.
+    const QSize formSize = started.View().Page()->size();
+    const QSize viewport = started.View().viewport()->size();
+    if (viewport.width() < formSize.width()) QCOMPARE_GE(frame.width(), available.width() * 9 / 10);
+    if (viewport.height() < formSize.height()) QCOMPARE_GE(frame.height(), available.height() * 9 / 10);
+
+    frame.resize(formSize / 2);
+    QTRY_VERIFY(started.View().horizontalScrollBar()->maximum() > 0);
+    QVERIFY(started.View().verticalScrollBar()->maximum() > 0);
+}
+
+void StartupTest::saveScreenshot()
+{
+    StartedApp started;
+    CMainFrame& frame = started.Frame();
+    // Show the whole form, whatever the size of the offscreen screen.
+    frame.resize(frame.FormFittingSize());
+    QTest::qWait(20);
+    QDir().mkpath(QStringLiteral(DRAVONEL_SCREENSHOT_DIR));
+    const QString path = QStringLiteral(DRAVONEL_SCREENSHOT_DIR "/app_main_window.png");
+    QVERIFY(frame.grab().save(path));
+    QVERIFY(QFileInfo(path).size() > 0);
+}
