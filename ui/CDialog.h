@@ -18,6 +18,8 @@ public:
 
     // Runs the dialog through the installed UiServices (tests answer it without blocking).
     int DoModal();
+    // Called by DoModal before the dialog runs: writes the members into the controls.
+    virtual bool OnInitDialog();
     QWidget* GetDlgItem(int nId) const override;
     void DoDataExchange(CDataExchange*) override {}
     // Ends the modal loop with nResult.

@@ -10,6 +10,8 @@
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
+    // Explicit bases in pixels, for a layout widened to fit its texts.
+    DialogUnits(int nBaseX, int nBaseY) : m_nBaseX(nBaseX), m_nBaseY(nBaseY) {}
     int BaseX() const { return m_nBaseX; }
     int BaseY() const { return m_nBaseY; }
     int ToPixelsX(int x) const;

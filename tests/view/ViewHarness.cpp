@@ -1,0 +1,160 @@
+#include "ViewHarness.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "Resource.h"
+
+std::time_t LocalClock(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond) {
+    std::tm local{};
+    local.tm_year = nYear - 1900;
+    local.tm_mon = nMonth - 1;
+    local.tm_mday = nDay;
+    local.tm_hour = nHour;
+    local.tm_min = nMinute;
+    local.tm_sec = nSecond;
+    local.tm_isdst = -1;
+    return std::mktime(&local);
+}
+
+ViewHarness::ViewHarness(std::time_t now) : m_now(now) {
+    m_ui.QueueDialog([this](QDialog&) {
+        bool bAnyWindow = false;
+        for (QWidget* pWindow : QApplication::topLevelWidgets())
+            bAnyWindow = bAnyWindow || pWindow->isVisible();
+        m_bDisclaimerBeforeAnyWindow = !bAnyWindow;
+        return IDOK;
+    });
+    m_pView = std::make_unique<CDravonelView>(nullptr, [this] { return m_now; });
+    m_pView->OnInitialUpdate();
+    m_pView->resize(m_pView->Page()->size() + QSize(4, 4));
+    m_pView->show();
+    m_pView->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pView.get()));
+}
+
+ViewHarness::~ViewHarness() = default;
+
+QLineEdit* ViewHarness::Edit(int nId) const { return qobject_cast<QLineEdit*>(m_pView->GetDlgItem(nId)); }
+QComboBox* ViewHarness::List(int nId) const { return qobject_cast<QComboBox*>(m_pView->GetDlgItem(nId)); }
+QPushButton* ViewHarness::Button(int nId) const {
+    return qobject_cast<QPushButton*>(m_pView->GetDlgItem(nId));
+}
+QRadioButton* ViewHarness::Radio(int nId) const {
+    return qobject_cast<QRadioButton*>(m_pView->GetDlgItem(nId));
+}
+
+QString ViewHarness::Shown(int nId) const {
+    if (QLineEdit* pEdit = Edit(nId)) return pEdit->text();
+    if (QComboBox* pList = List(nId)) return pList->currentText();
+    return {};
+}
+
+bool ViewHarness::IsEnabled(int nId) const { return m_pView->GetDlgItem(nId)->isEnabled(); }
+
+void ViewHarness::EnsureActive() {
+    // A scripted dialog that was shown takes the activation with it when it closes.
+    if (m_pView->isActiveWindow()) return;
+    m_pView->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pView.get()));
+}
+
+void ViewHarness::Type(int nId, const QString& text) {
+    EnsureActive();
+    QLineEdit* pEdit = Edit(nId);
+    QTest::mouseClick(pEdit, Qt::LeftButton);
+    QTest::keyClick(pEdit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(pEdit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(pEdit, text);
+}
+
+void ViewHarness::Leave() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+
+void ViewHarness::Enter(int nId, const QString& text) {
+    Type(nId, text);
+    Leave();
+}
+
+void ViewHarness::Click(int nId) {
+    EnsureActive();
+    QTest::mouseClick(static_cast<QAbstractButton*>(m_pView->GetDlgItem(nId)), Qt::LeftButton);
+}
+
+void ViewHarness::Choose(int nId, const QString& entry) {
+    EnsureActive();
+    QComboBox* pList = List(nId);
+    const int nIndex = pList->findText(entry);
+    QVERIFY2(nIndex >= 0, qPrintable(entry));
+    QTest::mouseClick(pList, Qt::LeftButton);  // opens the list
+    QAbstractItemView* pItems = pList->view();
+    QVERIFY(QTest::qWaitForWindowExposed(pItems->window()));
+    // Arrow keys move inside the open list; Enter takes the entry, as one selection change.
+    const int nFrom = qMax(0, pItems->currentIndex().row());
+    for (int i = nFrom; i < nIndex; ++i) QTest::keyClick(pItems, Qt::Key_Down);
+    for (int i = nFrom; i > nIndex; --i) QTest::keyClick(pItems, Qt::Key_Up);
+    QTest::keyClick(pItems, Qt::Key_Return);
+    QTRY_VERIFY(!pItems->window()->isVisible());
+}
+
+QStringList ViewHarness::MessageTexts() const {
+    QStringList texts;
+    for (const auto& message : m_ui.m_messages) texts << message.text;
+    return texts;
+}
+
+QStringList ViewHarness::DialogClasses() const {
+    QStringList classes;
+    for (const auto& dialog : m_ui.m_dialogs) classes << dialog.className;
+    return classes;
+}
+
+void ViewHarness::EnterRunA() {
+    Click(IDC_UNITS_SI);
+    Enter(IDC_MONTH, "6");
+    Enter(IDC_DAY, "15");
+    Enter(IDC_HOUR, "12");
+    Enter(IDC_MINUTE, "0");
+    Enter(IDC_AIR_TEMP, "10");
+    Enter(IDC_WIND_SPEED, "8");
+    Enter(IDC_LATITUDE, "45");
+    Enter(IDC_LIFT_THICKNESS, "75");
+    Enter(IDC_DELIVERY_TEMP, "150");
+    Enter(IDC_SURFACE_TEMP, "10");
+}
+
+void ViewHarness::EnterRunB() {
+    Click(IDC_UNITS_SI);
+    Enter(IDC_MONTH, "11");
+    Enter(IDC_DAY, "1");
+    Enter(IDC_HOUR, "22");
+    Enter(IDC_MINUTE, "0");
+    Enter(IDC_AIR_TEMP, "0");
+    Enter(IDC_WIND_SPEED, "30");
+    Enter(IDC_LATITUDE, "45");
+    Enter(IDC_LIFT_THICKNESS, "25");
+    Enter(IDC_DELIVERY_TEMP, "140");
+    Enter(IDC_SURFACE_TEMP, "0");
+}
+
+void ViewHarness::EnterHotRun() {
+    Click(IDC_UNITS_SI);
+    Enter(IDC_MONTH, "6");
+    Enter(IDC_DAY, "21");
+    Enter(IDC_HOUR, "12");
+    Enter(IDC_AIR_TEMP, "48.89");
+    Enter(IDC_WIND_SPEED, "0");
+    Enter(IDC_LIFT_THICKNESS, "254");
+    Enter(IDC_DELIVERY_TEMP, "157.2");
+    Enter(IDC_SURFACE_TEMP, "48.89");
+}
+
+QImage ViewHarness::PageImage() const { return m_pView->Page()->grab().toImage(); }
+
+QImage ViewHarness::WindowImage() const { return m_pView->grab().toImage(); }

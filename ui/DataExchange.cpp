@@ -1,0 +1,141 @@
+#include "DataExchange.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QWidget>
+
+#include "FieldText.h"
+#include "UiServices.h"
+
+namespace {
+
+QString TextOf(QWidget* pControl) {
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pControl)) return pEdit->text();
+    return pControl ? pControl->windowTitle() : QString();
+}
+
+// Writes only a changed text, as the original framework does: an edit whose text stays keeps its
+// selection (a refused field keeps its text selected through the handler's closing write).
+void SetTextIfChanged(QWidget* pControl, const QString& text) {
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pControl)) {
+        if (pEdit->text() != text) pEdit->setText(text);
+    }
+}
+
+QList<QAbstractButton*> RadioGroupOf(QWidget* pFirst) {
+    auto* pButton = qobject_cast<QAbstractButton*>(pFirst);
+    if (!pButton) return {};
+    if (QButtonGroup* pGroup = pButton->group()) return pGroup->buttons();
+    return {pButton};
+}
+
+}  // namespace
+
+bool DlgItemHost::UpdateData(bool bSaveAndValidate) {
+    CDataExchange dx(*this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return !dx.m_bFailed;
+}
+
+void CWnd::EnableWindow(bool bEnable) {
+    if (m_pWidget) m_pWidget->setEnabled(bEnable);
+}
+
+bool CWnd::IsWindowEnabled() const { return m_pWidget && m_pWidget->isEnabled(); }
+
+QWidget* CDataExchange::PrepareControl(int nId) {
+    m_idLastControl = nId;
+    return m_host.GetDlgItem(nId);
+}
+
+void CDataExchange::Fail(const std::string& prompt) {
+    AfxMessageBox(QString::fromStdString(prompt), MB_OK | MB_ICONEXCLAMATION);
+    if (QWidget* pControl = m_host.GetDlgItem(m_idLastControl)) {
+        pControl->setFocus(Qt::OtherFocusReason);
+        if (auto* pEdit = qobject_cast<QLineEdit*>(pControl)) pEdit->selectAll();
+    }
+    m_bFailed = true;
+}
+
+void DDX_Text(CDataExchange* pDX, int nId, int& nValue) {
+    if (pDX->m_bFailed) return;
+    QWidget* pControl = pDX->PrepareControl(nId);
+    if (!pDX->m_bSaveAndValidate) {
+        SetTextIfChanged(pControl, QString::fromStdString(FormatFieldInt(nValue)));
+        return;
+    }
+    int nRead = 0;
+    if (!ParseFieldInt(TextOf(pControl).toStdString(), &nRead)) {
+        pDX->Fail(kPromptInteger);
+        return;
+    }
+    nValue = nRead;
+}
+
+void DDX_Text(CDataExchange* pDX, int nId, double& dValue) {
+    if (pDX->m_bFailed) return;
+    QWidget* pControl = pDX->PrepareControl(nId);
+    if (!pDX->m_bSaveAndValidate) {
+        SetTextIfChanged(pControl, QString::fromStdString(FormatFieldDouble(dValue)));
+        return;
+    }
+    double dRead = 0.0;
+    if (!ParseFieldDouble(TextOf(pControl).toStdString(), &dRead)) {
+        pDX->Fail(kPromptNumber);
+        return;
+    }
+    dValue = dRead;
+}
+
+void DDX_Text(CDataExchange* pDX, int nId, std::string& strValue) {
+    if (pDX->m_bFailed) return;
+    QWidget* pControl = pDX->PrepareControl(nId);
+    if (pDX->m_bSaveAndValidate)
+        strValue = TextOf(pControl).toStdString();
+    else
+        SetTextIfChanged(pControl, QString::fromStdString(strValue));
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int nId, int& nIndex) {
+    if (pDX->m_bFailed) return;
+    auto* pCombo = qobject_cast<QComboBox*>(pDX->PrepareControl(nId));
+    if (!pCombo) return;
+    if (pDX->m_bSaveAndValidate) {
+        nIndex = pCombo->currentIndex();
+        return;
+    }
+    // Only the user's own choices are selection changes; writing the form is not one.
+    const QSignalBlocker blocker(pCombo);
+    pCombo->setCurrentIndex(nIndex >= 0 && nIndex < pCombo->count() ? nIndex : -1);
+}
+
+void DDX_Radio(CDataExchange* pDX, int nId, int& nValue) {
+    if (pDX->m_bFailed) return;
+    const QList<QAbstractButton*> group = RadioGroupOf(pDX->PrepareControl(nId));
+    if (pDX->m_bSaveAndValidate) {
+        nValue = -1;
+        for (int i = 0; i < group.size(); ++i) {
+            if (group[i]->isChecked()) nValue = i;
+        }
+        return;
+    }
+    QButtonGroup* pGroup = group.isEmpty() ? nullptr : group.front()->group();
+    const bool bExclusive = pGroup && pGroup->exclusive();
+    // An exclusive group cannot be cleared; -1 must leave every button unchecked.
+    if (pGroup) pGroup->setExclusive(false);
+    for (int i = 0; i < group.size(); ++i) group[i]->setChecked(i == nValue);
+    if (pGroup) pGroup->setExclusive(bExclusive);
+}
+
+void DDX_Control(CDataExchange* pDX, int nId, CWnd& control) {
+    if (pDX->m_bFailed || control.GetSafeHwnd()) return;
+    control.Attach(pDX->PrepareControl(nId));
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int nValue, int nMin, int nMax) {
+    if (pDX->m_bFailed || !pDX->m_bSaveAndValidate) return;
+    if (nValue < nMin || nValue > nMax) pDX->Fail(PromptIntegerBetween(nMin, nMax));
+}

@@ -1,0 +1,65 @@
+#include "CDravonelView.h"
+
+#include "DisclaimerDlg.h"
+#include "FormTemplate.h"
+#include "PrintLayout.h"
+#include "Resource.h"
+
+CDravonelView::CDravonelView(QWidget* pParent, Clock clock)
+    : CFormView(kDravonelFormTemplate, pParent), m_clock(std::move(clock)) {
+    FillFromClock(*this, Now());
+    ConnectHandlers();
+    // Last: the disclaimer must be closed before the main window appears.
+    OnDisclaimer();
+}
+
+void CDravonelView::ConnectHandlers() {
+    OnKillFocus(IDC_AIR_TEMP, [this] { OnKillfocusAirTemp(); });
+    OnClicked(IDC_UNITS_SI, [this] { OnUnitsSI(); });
+    OnClicked(IDC_UNITS_ENGLISH, [this] { OnUnitsEnglish(); });
+    OnKillFocus(IDC_WIND_SPEED, [this] { OnKillfocusWindSpeed(); });
+    OnKillFocus(IDC_LIFT_THICKNESS, [this] { OnKillfocusLiftThickness(); });
+    OnKillFocus(IDC_DELIVERY_TEMP, [this] { OnKillfocusDeliveryTemp(); });
+    OnKillFocus(IDC_SURFACE_TEMP, [this] { OnKillfocusSurfaceTemp(); });
+    OnKillFocus(IDC_LATITUDE, [this] { OnKillfocusLatitude(); });
+    OnClicked(IDC_UPDATE_TIME, [this] { OnUpdateTime(); });
+    OnSelChange(IDC_MATERIAL_TYPE, [this] { OnSelchangeMaterialType(); });
+    OnClicked(IDC_CALCULATE, [this] { OnCalculate(); });
+    OnKillFocus(IDC_DAY, [this] { OnKillfocusDay(); });
+    OnKillFocus(IDC_MONTH, [this] { OnKillfocusMonth(); });
+    OnClicked(IDC_EXPORT, [this] { OnExportData(); });
+    OnKillFocus(IDC_HOUR, [this] { OnKillfocusHour(); });
+    OnClicked(IDC_DISCLAIMER, [this] { OnDisclaimer(); });
+    OnSelChange(IDC_PG_HIGH, [this] { OnSelchangePgHigh(); });
+}
+
+void CDravonelView::OnInitialUpdate() {
+    CFormView::OnInitialUpdate();
+    if (QWidget* pGroupBox = GetDlgItem(IDC_COOLING_CURVE)) {
+        const QRect rectBox = pGroupBox->geometry();
+        const int nInset = rectBox.width() / 15;
+        m_rectPlot = rectBox.adjusted(nInset, nInset, -nInset, -nInset);
+    }
+}
+
+void CDravonelView::EnableExport(bool bEnable) { m_btnExport.EnableWindow(bEnable); }
+
+void CDravonelView::EnableMoistureCombos(bool bEnable) {
+    m_cbMoistureState.EnableWindow(bEnable);
+    m_cbMoistureContent.EnableWindow(bEnable);
+}
+
+void CDravonelView::OnDisclaimer() {
+    CDisclaimerDlg disclaimer;
+    disclaimer.DoModal();
+}
+
+PlotInputs CDravonelView::GetPlotInputs() const {
+    return PlotInputs{m_bCalculated != 0, m_nUnits, m_nPgHigh, m_dStopTime, *this};
+}
+
+void CDravonelView::PrintTo(QPainter& painter, const QRect& pageRect) const {
+    PrintCoolingPage(painter, pageRect, Record(), GetPlotInputs());
+}
+
+std::time_t CDravonelView::Now() const { return m_clock ? m_clock() : std::time(nullptr); }
