@@ -3,32 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include "Calculation.h"
+#include "NamedRuns.h"
 
 namespace {
 
-SimulationInputs RunAInputs() {
-    SimulationInputs in;
-    in.m_nUnits = UNITS_SI;
-    in.m_nMonth = 6;
-    in.m_nDay = 15;
-    in.m_nHour = 12;
-    in.m_nMinute = 0;
-    in.m_dLatitude = 45.0;
-    in.m_nSkyCondition = 0;  // Clear & Dry
-    in.m_dAirTemp = 10.0;
-    in.m_dWindSpeed = 8.0;  // km/h
-    in.m_dLiftThickness = 75.0;
-    in.m_dDeliveryTemp = 150.0;
-    in.m_dSurfaceTemp = 10.0;
-    in.m_nMixType = 0;       // Dense Graded
-    in.m_nMaterialType = 2;  // Granular Base
-    in.m_nMoistureContent = 0;
-    in.m_nMoistureState = 1;
-    return in;
-}
-
 void FullRunA(benchmark::State& state) {
-    const SimulationInputs in = RunAInputs();
+    const SimulationInputs in = RunA();
     SelectedProperties properties;
     CoolingCurve curve;
     for (auto _ : state) {
@@ -54,9 +34,10 @@ void Boundary(benchmark::State& state) {
 BENCHMARK(Boundary)->Unit(benchmark::kNanosecond);
 
 void SolveRunA(benchmark::State& state) {
+    const SimulationInputs in = RunA();
     SelectedProperties properties;
-    const NormalizedInputs n = NormalizeInputs(RunAInputs(), properties);
-    const SurfaceBoundary b = ComputeSurfaceBoundary(6, 15, 12, 0, 45.0, 0, n.dAirTemp, n.dWindSpeed);
+    const NormalizedInputs n = NormalizeInputs(in, properties);
+    const SurfaceBoundary b = BoundaryOf(in, n);
     CoolingCurve curve;
     for (auto _ : state) {
         benchmark::DoNotOptimize(n);

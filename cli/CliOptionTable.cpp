@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "FieldText.h"
+
 namespace {
 
 constexpr ListSpec kNoList{ListMember::Sky, nullptr, 0};
@@ -71,4 +73,10 @@ const char* FieldUnitLabel(RealField field, int nUnits) {
             break;
     }
     return "degrees";
+}
+
+std::string FieldRangeText(FormRecord& record, RealField field) {
+    const RealFieldBinding binding = BindRealField(record, field);
+    return FormatFieldDouble(binding.dMin) + " to " + FormatFieldDouble(binding.dMax) + " " +
+           FieldUnitLabel(field, record.m_nActiveUnits);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "FormRules.h"
@@ -36,3 +37,7 @@ const OptionSpec* FindCliOption(std::string_view name);
 // Unit label of a number field in a unit system (0 SI, 1 English): "C"/"F", "mm"/"in.", "km/h"/"mph",
 // "degrees" for the latitude.
 const char* FieldUnitLabel(RealField field, int nUnits);
+
+// The range of a number field in the record's active unit system as the help and the refusals state
+// it, limits as the field shows them: "-40 to 120 F", "12.7 to 254 mm".
+std::string FieldRangeText(FormRecord& record, RealField field);

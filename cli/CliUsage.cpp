@@ -41,10 +41,8 @@ std::string OptionColumn(const OptionSpec& option) {
 }
 
 std::string RangeText(FormRecord& record, RealField field) {
-    const RealFieldBinding binding = BindRealField(record, field);
-    return FormatFieldDouble(binding.dMin) + " to " + FormatFieldDouble(binding.dMax) + " " +
-           FieldUnitLabel(field, record.m_nActiveUnits) + " (default " + FormatFieldDouble(*binding.pValue) +
-           ")";
+    return FieldRangeText(record, field) + " (default " +
+           FormatFieldDouble(*BindRealField(record, field).pValue) + ")";
 }
 
 std::string NumberText(RealField field) {

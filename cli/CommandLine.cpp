@@ -38,12 +38,6 @@ std::string Refusal(const OptionSpec& option, std::string_view value, const char
            allowed;
 }
 
-std::string NumberAllowed(FormRecord& record, RealField field) {
-    const RealFieldBinding binding = BindRealField(record, field);
-    return FormatFieldDouble(binding.dMin) + " to " + FormatFieldDouble(binding.dMax) + " " +
-           FieldUnitLabel(field, record.m_nActiveUnits);
-}
-
 std::string ListAllowed(const ListSpec& list) {
     std::string allowed = "0 to " + FormatFieldInt(list.nCount - 1) + " or";
     for (int i = 0; i < list.nCount; ++i)
@@ -56,7 +50,7 @@ std::string AllowedText(const OptionSpec& option, FormRecord& record) {
         case OptionKind::Units:
             return "english or si";
         case OptionKind::Number:
-            return NumberAllowed(record, option.field);
+            return FieldRangeText(record, option.field);
         case OptionKind::List:
             return ListAllowed(option.list);
         case OptionKind::Date:

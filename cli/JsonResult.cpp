@@ -1,10 +1,15 @@
 #include "JsonResult.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "JsonText.h"
+#include "NumberText.h"
 
 namespace {
+
+constexpr const char* kMemberIndent = "  ";
+constexpr const char* kInputIndent = "    ";
 
 void AppendKey(std::string& out, const char* indent, const char* key) {
     out += indent;
@@ -12,51 +17,60 @@ void AppendKey(std::string& out, const char* indent, const char* key) {
     out += ": ";
 }
 
-void AppendListEntry(std::string& out, const char* const* names, int nCount, int nIndex) {
-    if (nIndex >= 0 && nIndex < nCount)
-        AppendJsonString(out, names[nIndex]);
-    else
-        out += "null";
+// Members other than the last of their object: "key": value, a comma and the line end.
+void AppendNumberMember(std::string& out, const char* indent, const char* key, double dValue) {
+    AppendKey(out, indent, key);
+    AppendJsonNumber(out, dValue);
+    out += ",\n";
+}
+
+void AppendIntMember(std::string& out, const char* indent, const char* key, long long nValue) {
+    AppendKey(out, indent, key);
+    AppendInt(out, nValue);
+    out += ",\n";
+}
+
+void AppendStringMember(std::string& out, const char* indent, const char* key, std::string_view text) {
+    AppendKey(out, indent, key);
+    AppendJsonString(out, text);
+    out += ",\n";
+}
+
+// An input's list entry as its text; null for an index outside the list (-1 = nothing selected).
+void AppendEntryMember(std::string& out, const char* key, const char* const* names, int nCount, int nIndex) {
+    if (nIndex >= 0 && nIndex < nCount) {
+        AppendStringMember(out, kInputIndent, key, names[nIndex]);
+    } else {
+        AppendKey(out, kInputIndent, key);
+        out += "null,\n";
+    }
 }
 
 // At least nWidth digits, as a date or clock shows them.
-std::string Padded(int nValue, std::size_t nWidth) {
+std::string Padded(int nValue, int nWidth) {
     std::string digits;
-    AppendJsonInt(digits, nValue);
-    if (nValue >= 0 && digits.size() < nWidth) digits.insert(0, nWidth - digits.size(), '0');
+    AppendPadded(digits, nValue, nWidth);
     return digits;
 }
 
 void AppendInputs(std::string& out, const SimulationInputs& in) {
-    constexpr const char* kIndent = "    ";
-    const auto number = [&](const char* key, double dValue) {
-        AppendKey(out, kIndent, key);
-        AppendJsonNumber(out, dValue);
-        out += ",\n";
-    };
-    const auto entry = [&](const char* key, const char* const* names, int nCount, int nIndex) {
-        AppendKey(out, kIndent, key);
-        AppendListEntry(out, names, nCount, nIndex);
-        out += ",\n";
-    };
     out += "  \"inputs\": {\n";
-    number("air", in.m_dAirTemp);
-    number("wind", in.m_dWindSpeed);
-    entry("sky", kSkyConditionNames, kSkyConditionCount, in.m_nSkyCondition);
-    number("latitude", in.m_dLatitude);
-    entry("mix", kMixTypeNames, kMixTypeCount, in.m_nMixType);
-    entry("pg_high", kPgHighNames, kPgGradeCount, in.m_nPgHigh);
-    entry("pg_low", kPgLowNames, kPgGradeCount, in.m_nPgLow);
-    number("lift", in.m_dLiftThickness);
-    number("delivery", in.m_dDeliveryTemp);
-    entry("material", kMaterialTypeNames, kMaterialTypeCount, in.m_nMaterialType);
-    entry("moisture", kMoistureContentNames, kMoistureContentCount, in.m_nMoistureContent);
-    entry("state", kMoistureStateNames, kMoistureStateCount, in.m_nMoistureState);
-    number("surface", in.m_dSurfaceTemp);
-    AppendKey(out, kIndent, "date");
-    AppendJsonString(out, Padded(in.m_nYear, 4) + "-" + Padded(in.m_nMonth, 2) + "-" + Padded(in.m_nDay, 2));
-    out += ",\n";
-    AppendKey(out, kIndent, "time");
+    AppendNumberMember(out, kInputIndent, "air", in.m_dAirTemp);
+    AppendNumberMember(out, kInputIndent, "wind", in.m_dWindSpeed);
+    AppendEntryMember(out, "sky", kSkyConditionNames, kSkyConditionCount, in.m_nSkyCondition);
+    AppendNumberMember(out, kInputIndent, "latitude", in.m_dLatitude);
+    AppendEntryMember(out, "mix", kMixTypeNames, kMixTypeCount, in.m_nMixType);
+    AppendEntryMember(out, "pg_high", kPgHighNames, kPgGradeCount, in.m_nPgHigh);
+    AppendEntryMember(out, "pg_low", kPgLowNames, kPgGradeCount, in.m_nPgLow);
+    AppendNumberMember(out, kInputIndent, "lift", in.m_dLiftThickness);
+    AppendNumberMember(out, kInputIndent, "delivery", in.m_dDeliveryTemp);
+    AppendEntryMember(out, "material", kMaterialTypeNames, kMaterialTypeCount, in.m_nMaterialType);
+    AppendEntryMember(out, "moisture", kMoistureContentNames, kMoistureContentCount, in.m_nMoistureContent);
+    AppendEntryMember(out, "state", kMoistureStateNames, kMoistureStateCount, in.m_nMoistureState);
+    AppendNumberMember(out, kInputIndent, "surface", in.m_dSurfaceTemp);
+    AppendStringMember(out, kInputIndent, "date",
+                       Padded(in.m_nYear, 4) + "-" + Padded(in.m_nMonth, 2) + "-" + Padded(in.m_nDay, 2));
+    AppendKey(out, kInputIndent, "time");
     AppendJsonString(out, Padded(in.m_nHour, 2) + ":" + Padded(in.m_nMinute, 2));
     out += "\n  },\n";
 }
@@ -108,28 +122,14 @@ std::string WriteJsonResult(const SimulationInputs& inputs, const CliResults& re
     out.reserve(20000);
     out += "{\n";
     AppendInputs(out, inputs);
-    out += "  \"units\": ";
-    AppendJsonString(out, inputs.m_nUnits == UNITS_SI ? "si" : "english");
-    out += ",\n";
+    AppendStringMember(out, kMemberIndent, "units", inputs.m_nUnits == UNITS_SI ? "si" : "english");
     AppendBoundary(out, calc.boundary);
-    AppendKey(out, "  ", "stop_code");
-    AppendJsonInt(out, calc.nStopCode);
-    out += ",\n";
-    AppendKey(out, "  ", "stop_time");
-    AppendJsonNumber(out, calc.stop.dStopTime);
-    out += ",\n";
-    AppendKey(out, "  ", "notice");
-    AppendJsonString(out, NoticeName(calc.stop.notice));
-    out += ",\n";
-    AppendKey(out, "  ", "start_temp_c");
-    AppendJsonNumber(out, results.dStartTempC);
-    out += ",\n";
-    AppendKey(out, "  ", "start_time");
-    AppendJsonInt(out, results.nStartTime);
-    out += ",\n";
-    AppendKey(out, "  ", "last_sample");
-    AppendJsonInt(out, curve.m_nLastSample);
-    out += ",\n";
+    AppendIntMember(out, kMemberIndent, "stop_code", calc.nStopCode);
+    AppendNumberMember(out, kMemberIndent, "stop_time", calc.stop.dStopTime);
+    AppendStringMember(out, kMemberIndent, "notice", NoticeName(calc.stop.notice));
+    AppendNumberMember(out, kMemberIndent, "start_temp_c", results.dStartTempC);
+    AppendIntMember(out, kMemberIndent, "start_time", results.nStartTime);
+    AppendIntMember(out, kMemberIndent, "last_sample", curve.m_nLastSample);
     AppendCurve(out, curve);
     out += "}\n";
     return out;

@@ -13,12 +13,6 @@ void AppendJsonNumber(std::string& out, double dValue) {
     out.append(buffer, result.ptr);
 }
 
-void AppendJsonInt(std::string& out, long long nValue) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, nValue);
-    out.append(buffer, result.ptr);
-}
-
 void AppendJsonString(std::string& out, std::string_view text) {
     constexpr char kHex[] = "0123456789abcdef";
     out += '"';

@@ -1,8 +1,10 @@
 #include "Report.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
+#include <utility>
+
+#include "NumberText.h"
 
 namespace {
 
@@ -25,24 +27,12 @@ void AppendText(std::string& out, std::string_view text) {
     }
 }
 
-// Fixed notation with a full stop whatever the locale; to_chars rounds as printf does in the C locale.
-void AppendFixed(std::string& out, double dValue, int nDecimals) {
-    char buffer[400];  // the widest double in fixed form with two decimals has 312 characters
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, dValue, std::chars_format::fixed, nDecimals);
-    out.append(buffer, result.ptr);
-}
-
-void AppendInt(std::string& out, long long nValue) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, nValue);
-    out.append(buffer, result.ptr);
-}
-
-// At least two digits, as "%.2d" would give.
-void AppendTwoDigits(std::string& out, int nValue) {
-    if (nValue >= 0 && nValue < 10) out += '0';
-    AppendInt(out, nValue);
+// A label, a number in fixed notation, and what follows it on the line (a unit, the line ends).
+void AppendFixedLine(std::string& out, std::string_view label, double dValue, int nDecimals,
+                     std::string_view tail) {
+    AppendText(out, label);
+    AppendFixed(out, dValue, nDecimals);
+    AppendText(out, tail);
 }
 
 // A list entry by index; an index outside the list (-1 = nothing selected) has no name.
@@ -54,32 +44,26 @@ double ToFahrenheit(double dCelsius) { return dCelsius * 1.8 + 32.0; }
 
 void AppendPavingTime(std::string& out, const SimulationInputs& in) {
     AppendText(out, "***PAVING TIME***\n\n");
-    AppendText(out, "Hour:\t");
-    AppendInt(out, in.m_nHour);
-    AppendText(out, "\nMin.:\t");
-    AppendInt(out, in.m_nMinute);
-    AppendText(out, "\nMon.:\t");
-    AppendInt(out, in.m_nMonth);
-    AppendText(out, "\nDay:\t");
-    AppendInt(out, in.m_nDay);
-    AppendText(out, "\nYear:\t");
-    AppendInt(out, in.m_nYear);
-    AppendText(out, "\n\n\n");
+    const std::pair<const char*, int> fields[] = {{"Hour:\t", in.m_nHour},
+                                                  {"Min.:\t", in.m_nMinute},
+                                                  {"Mon.:\t", in.m_nMonth},
+                                                  {"Day:\t", in.m_nDay},
+                                                  {"Year:\t", in.m_nYear}};
+    for (const auto& [label, nValue] : fields) {
+        AppendText(out, label);
+        AppendInt(out, nValue);
+        AppendText(out, "\n");
+    }
+    AppendText(out, "\n\n");
 }
 
 void AppendEnvironment(std::string& out, const SimulationInputs& in, bool bSi) {
     AppendText(out, "***ENVIRONMENTAL CONDITIONS***\n\n");
-    AppendText(out, "Air Temp:\t");
-    AppendFixed(out, in.m_dAirTemp, 2);
-    AppendText(out, bSi ? "\tC\n" : "\tF\n");
-    AppendText(out, "Wind:\t");
-    AppendFixed(out, in.m_dWindSpeed, 2);
-    AppendText(out, bSi ? "\tkm/h\n" : "\tmph\n");
+    AppendFixedLine(out, "Air Temp:\t", in.m_dAirTemp, 2, bSi ? "\tC\n" : "\tF\n");
+    AppendFixedLine(out, "Wind:\t", in.m_dWindSpeed, 2, bSi ? "\tkm/h\n" : "\tmph\n");
     AppendText(out, "Sky:\t");
     AppendText(out, NameAt(kSkyConditionNames, kSkyConditionCount, in.m_nSkyCondition));
-    AppendText(out, "\nLat:\t");
-    AppendFixed(out, in.m_dLatitude, 0);
-    AppendText(out, "\tdegrees\n\n\n");
+    AppendFixedLine(out, "\nLat:\t", in.m_dLatitude, 0, "\tdegrees\n\n\n");
 }
 
 void AppendMix(std::string& out, const SimulationInputs& in, bool bSi) {
@@ -90,12 +74,8 @@ void AppendMix(std::string& out, const SimulationInputs& in, bool bSi) {
     AppendText(out, "\nAsphalt:\tPG ");
     if (in.m_nPgHigh >= 0 && in.m_nPgHigh < kPgGradeCount) AppendInt(out, PgHighGrade(in.m_nPgHigh));
     if (in.m_nPgLow >= 0 && in.m_nPgLow < kPgGradeCount) AppendInt(out, PgLowGrade(in.m_nPgLow));
-    AppendText(out, "\nLift:\t");
-    AppendFixed(out, in.m_dLiftThickness, 2);
-    AppendText(out, bSi ? "\tmm\n" : "\tin.\n");
-    AppendText(out, "Temp:\t");
-    AppendFixed(out, in.m_dDeliveryTemp, 2);
-    AppendText(out, bSi ? "\tC\n\n\n" : "\tF\n\n\n");
+    AppendFixedLine(out, "\nLift:\t", in.m_dLiftThickness, 2, bSi ? "\tmm\n" : "\tin.\n");
+    AppendFixedLine(out, "Temp:\t", in.m_dDeliveryTemp, 2, bSi ? "\tC\n\n\n" : "\tF\n\n\n");
 }
 
 void AppendExistingSurface(std::string& out, const SimulationInputs& in, bool bSi) {
@@ -108,27 +88,20 @@ void AppendExistingSurface(std::string& out, const SimulationInputs& in, bool bS
         AppendText(out, in.m_nMoistureContent == 0 ? "Moisture:\tDry\n" : "Moisture:\tWet\n");
         AppendText(out, in.m_nMoistureState == 0 ? "State:\tFrozen\n" : "State:\tUnfrozen\n");
     }
-    AppendText(out, "Temp:\t");
-    AppendFixed(out, in.m_dSurfaceTemp, 2);
-    AppendText(out, bSi ? "\tC\n\n\n" : "\tF\n\n\n");
+    AppendFixedLine(out, "Temp:\t", in.m_dSurfaceTemp, 2, bSi ? "\tC\n\n\n" : "\tF\n\n\n");
 }
 
 void AppendCoolingData(std::string& out, const ReportResults& results, const CoolingCurve& curve, bool bSi) {
     AppendText(out, "***COOLING DATA***\n\n");
-    AppendText(out, "START compaction temp: ");
-    AppendFixed(out, bSi ? results.m_dStartTemp : ToFahrenheit(results.m_dStartTemp), 1);
-    AppendText(out, bSi ? "C\n" : "F\n");
+    AppendFixedLine(out, "START compaction temp: ",
+                    bSi ? results.m_dStartTemp : ToFahrenheit(results.m_dStartTemp), 1, bSi ? "C\n" : "F\n");
     AppendText(out, "START compaction time: ");
     AppendInt(out, results.m_nStartTime);
     AppendText(out, " min\n\n");
     // 175.1 F is 79.5 C; written as the constant so both systems state the same stop level.
     const double dStopLevel = bSi ? STOP_TEMPERATURE : 175.1;
-    AppendText(out, "STOP compaction temp: ");
-    AppendFixed(out, dStopLevel, 1);
-    AppendText(out, bSi ? "C\n" : "F\n");
-    AppendText(out, "STOP compaction time: ");
-    AppendFixed(out, results.m_dStopTime, 0);
-    AppendText(out, " min\n\n");
+    AppendFixedLine(out, "STOP compaction temp: ", dStopLevel, 1, bSi ? "C\n" : "F\n");
+    AppendFixedLine(out, "STOP compaction time: ", results.m_dStopTime, 0, " min\n\n");
     AppendText(out, bSi ? "Time(min)\tTemp(C)\tStop(C)\n" : "Time(min)\tTemp(F)\tStop(F)\n");
 
     // Every third sample is a whole minute; the last stored sample is never listed. The bound keeps a
@@ -152,13 +125,13 @@ std::string FormatReportDate(const std::tm& time) {
     out += ' ';
     out += time.tm_mon >= 0 && time.tm_mon < 12 ? kMonthNames[time.tm_mon] : "???";
     out += ' ';
-    AppendTwoDigits(out, time.tm_mday);
+    AppendPadded(out, time.tm_mday, 2);
     out += ' ';
-    AppendTwoDigits(out, time.tm_hour);
+    AppendPadded(out, time.tm_hour, 2);
     out += ':';
-    AppendTwoDigits(out, time.tm_min);
+    AppendPadded(out, time.tm_min, 2);
     out += ':';
-    AppendTwoDigits(out, time.tm_sec);
+    AppendPadded(out, time.tm_sec, 2);
     out += ' ';
     AppendInt(out, static_cast<long long>(time.tm_year) + 1900);
     return out;

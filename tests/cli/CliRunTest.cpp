@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <cmath>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "CliOptionTable.h"
 #include "CliRun.h"
 #include "CommandLine.h"
+#include "TemporaryFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -35,11 +34,6 @@ Args RunAArgs() {
 Args With(Args args, std::initializer_list<std::string> more) {
     args.insert(args.end(), more);
     return args;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 struct CurvePoint {
@@ -199,19 +193,7 @@ TEST(RunCli, JsonNeedsNoDateSoABadEpochDoesNotMatter) {
     EXPECT_EQ(RunCli(With(RunAArgs(), {"--format", "json"}), {kNow, "junk"}).nExitStatus, kExitDone);
 }
 
-class RunCliFiles : public testing::Test {
-  protected:
-    void SetUp() override {
-        std::string pattern = (fs::path(testing::TempDir()) / "dravonel-cli-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    fs::path dir_;
-};
+class RunCliFiles : public TemporaryFolderFixture {};
 
 TEST_F(RunCliFiles, OutputFileHoldsWhatStandardOutputWouldShow) {
     const fs::path file = dir_ / "Output.xls";
@@ -234,14 +216,14 @@ class RunCliWriteFailure : public RunCliFiles, public testing::WithParamInterfac
 
 TEST_P(RunCliWriteFailure, ReportsTheFileAndWritesNothing) {
     fs::create_directory(dir_ / "folder");
-    std::ofstream(dir_ / "folder" / "old.xls") << "old";
+    PutFile(dir_ / "folder" / "old.xls", "old");
     const std::string path = (dir_ / GetParam().relative).string();
     const CliOutcome outcome = RunCli(With(RunAArgs(), {"--output", path}), kFixedEnvironment);
     EXPECT_EQ(outcome.nExitStatus, kExitWriteFailed);
     EXPECT_EQ(outcome.strOut, "");
     EXPECT_EQ(outcome.strErr, "dravonel-cli: Cannot write \"" + path + "\": " + GetParam().reason + "\n");
     EXPECT_EQ(ReadFile(dir_ / "folder" / "old.xls"), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "folder"), fs::directory_iterator()), 1);
+    EXPECT_EQ(NamesIn(dir_ / "folder"), std::set<std::string>{"old.xls"});
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <string>
 
+#include "CalendarTime.h"
 #include "FormRules.h"
 
 namespace {
@@ -47,14 +48,7 @@ TEST(PavingDate, MonthLengthsIgnoreLeapYears) {
 }
 
 TEST(PavingDate, ClockFillDropsSeconds) {
-    std::tm when{};
-    when.tm_year = 1999 - 1900;
-    when.tm_mon = 2;
-    when.tm_mday = 5;
-    when.tm_hour = 14;
-    when.tm_min = 37;
-    when.tm_sec = 59;
-    when.tm_isdst = -1;
+    std::tm when = CalendarTime(1999, 3, 5, 14, 37, 59, 0);
     const std::time_t now = std::mktime(&when);
     ASSERT_NE(now, static_cast<std::time_t>(-1));
 
@@ -69,12 +63,7 @@ TEST(PavingDate, ClockFillDropsSeconds) {
 
 // The clock gives 29 February in a leap year; only leaving the day or month cuts it.
 TEST(PavingDate, ClockFillKeepsLeapDay) {
-    std::tm when{};
-    when.tm_year = 2024 - 1900;
-    when.tm_mon = 1;
-    when.tm_mday = 29;
-    when.tm_hour = 8;
-    when.tm_isdst = -1;
+    std::tm when = CalendarTime(2024, 2, 29, 8, 0, 0, 0);
     FormRecord record;
     FillFromClock(record, std::mktime(&when));
     EXPECT_EQ(record.m_nDay, 29);

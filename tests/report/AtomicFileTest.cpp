@@ -5,50 +5,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <set>
 #include <string>
 
 #include "AtomicFile.h"
+#include "TemporaryFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void PutFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::set<std::string> NamesIn(const fs::path& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
-    return names;
-}
-
-// Each test works in a folder of its own, removed afterwards. Tests run as root on the build machines,
-// so failures are provoked by names and limits, never by permissions.
-class AtomicFile : public testing::Test {
-  protected:
-    void SetUp() override {
-        std::string pattern = (fs::path(testing::TempDir()) / "dravonel-atomic-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    fs::path dir_;
-};
+// Each test works in a folder of its own; failures are provoked by names and limits, as tests run as root.
+class AtomicFile : public TemporaryFolderFixture {};
 
 TEST_F(AtomicFile, WritesExactlyTheBytesAndNothingElse) {
     const std::string bytes = std::string("line\r\nwith\0zero\tand tab\r\n", 25);

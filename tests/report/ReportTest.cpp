@@ -5,23 +5,14 @@
 #include <ostream>
 #include <string>
 
+#include "CalendarTime.h"
 #include "CompactionWindow.h"
 #include "Report.h"
 
 namespace {
 
 // Thursday 7 March 2024, 09:05:03.
-std::tm KnownTime() {
-    std::tm time{};
-    time.tm_year = 124;
-    time.tm_mon = 2;
-    time.tm_mday = 7;
-    time.tm_wday = 4;
-    time.tm_hour = 9;
-    time.tm_min = 5;
-    time.tm_sec = 3;
-    return time;
-}
+std::tm KnownTime() { return CalendarTime(2024, 3, 7, 9, 5, 3, 4); }
 
 SimulationInputs KnownInputs(int nUnits) {
     SimulationInputs in;
@@ -265,6 +256,51 @@ INSTANTIATE_TEST_SUITE_P(
                     SurfaceCase{"NoMaterialIsBlank", -1, 0, 1, "Material:\t\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+std::string LineStartingWith(const std::string& report, const std::string& start) {
+    const auto at = report.find("\r\n" + start);
+    if (at == std::string::npos) return "<missing>";
+    return report.substr(at + 2, report.find("\r\n", at + 2) - at - 2);
+}
+
+// The grade line and the start temperature the high grade gives, in the report's unit system.
+struct GradeCase {
+    const char* name;
+    int nPgHigh;
+    int nPgLow;
+    int nUnits;
+    const char* lineStart;
+    const char* line;
+};
+void PrintTo(const GradeCase& c, std::ostream* os) { *os << c.name; }
+
+class ReportGrade : public testing::TestWithParam<GradeCase> {};
+
+TEST_P(ReportGrade, ShowsTheGradesAndTheirStart) {
+    SimulationInputs in = KnownInputs(GetParam().nUnits);
+    in.m_nPgHigh = GetParam().nPgHigh;
+    in.m_nPgLow = GetParam().nPgLow;
+    const ReportResults results{StartTemperatureForGrade(in.m_nPgHigh), 12, 68.0};
+    EXPECT_EQ(LineStartingWith(ReportOf(in, SmallKnownCurve(), results), GetParam().lineStart),
+              GetParam().line);
+}
+
+constexpr const char* kStart = "START compaction temp";
+
+INSTANTIATE_TEST_SUITE_P(
+    Grades, ReportGrade,
+    testing::Values(
+        GradeCase{"Grade58StartsAt120C", 4, 4, UNITS_SI, kStart, "START compaction temp: 120.0C"},
+        GradeCase{"Grade52StartsAt110C", 5, 4, UNITS_SI, kStart, "START compaction temp: 110.0C"},
+        GradeCase{"Grade52StartsAt230F", 5, 4, UNITS_ENGLISH, kStart, "START compaction temp: 230.0F"},
+        GradeCase{"Grade46StartsAt230F", 6, 4, UNITS_ENGLISH, kStart, "START compaction temp: 230.0F"},
+        GradeCase{"Grade82StartsAt248F", 0, 4, UNITS_ENGLISH, kStart, "START compaction temp: 248.0F"},
+        GradeCase{"GradeExtremes", 0, 6, UNITS_SI, "Asphalt", "Asphalt:\tPG 82-46"},
+        GradeCase{"SoftHighHardLow", 6, 0, UNITS_SI, "Asphalt", "Asphalt:\tPG 46-10"},
+        // An index outside a list writes no grade number rather than one that does not exist.
+        GradeCase{"NoHighGrade", -1, 4, UNITS_SI, "Asphalt", "Asphalt:\tPG -34"},
+        GradeCase{"NoGradesAtAll", 7, -1, UNITS_SI, "Asphalt", "Asphalt:\tPG "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // One report line, picked by its start, for inputs changed by one member.
 struct LineCase {
     const char* name;
@@ -276,66 +312,15 @@ void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
 
 class ReportLine : public testing::TestWithParam<LineCase> {};
 
-std::string LineStartingWith(const std::string& report, const std::string& start) {
-    const auto at = report.find("\r\n" + start);
-    if (at == std::string::npos) return "<missing>";
-    return report.substr(at + 2, report.find("\r\n", at + 2) - at - 2);
-}
-
 TEST_P(ReportLine, ShowsTheValue) {
     SimulationInputs in = KnownInputs(UNITS_SI);
     GetParam().change(in);
-    const ReportResults results{StartTemperatureForGrade(in.m_nPgHigh), 12, 68.0};
-    EXPECT_EQ(LineStartingWith(ReportOf(in, SmallKnownCurve(), results), GetParam().lineStart),
-              GetParam().line);
+    EXPECT_EQ(LineStartingWith(ReportOf(in, SmallKnownCurve()), GetParam().lineStart), GetParam().line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ReportLine,
     testing::Values(
-        LineCase{"Grade58StartsAt120C", [](SimulationInputs& in) { in.m_nPgHigh = 4; },
-                 "START compaction temp", "START compaction temp: 120.0C"},
-        LineCase{"Grade52StartsAt110C", [](SimulationInputs& in) { in.m_nPgHigh = 5; },
-                 "START compaction temp", "START compaction temp: 110.0C"},
-        LineCase{"Grade52StartsAt230F",
-                 [](SimulationInputs& in) {
-                     in.m_nPgHigh = 5;
-                     in.m_nUnits = UNITS_ENGLISH;
-                 },
-                 "START compaction temp", "START compaction temp: 230.0F"},
-        LineCase{"Grade46StartsAt230F",
-                 [](SimulationInputs& in) {
-                     in.m_nPgHigh = 6;
-                     in.m_nUnits = UNITS_ENGLISH;
-                 },
-                 "START compaction temp", "START compaction temp: 230.0F"},
-        LineCase{"Grade82StartsAt248F",
-                 [](SimulationInputs& in) {
-                     in.m_nPgHigh = 0;
-                     in.m_nUnits = UNITS_ENGLISH;
-                 },
-                 "START compaction temp", "START compaction temp: 248.0F"},
-        LineCase{"GradeExtremes",
-                 [](SimulationInputs& in) {
-                     in.m_nPgHigh = 0;
-                     in.m_nPgLow = 6;
-                 },
-                 "Asphalt", "Asphalt:\tPG 82-46"},
-        LineCase{"SoftHighHardLow",
-                 [](SimulationInputs& in) {
-                     in.m_nPgHigh = 6;
-                     in.m_nPgLow = 0;
-                 },
-                 "Asphalt", "Asphalt:\tPG 46-10"},
-        // An index outside a list writes no grade number rather than one that does not exist.
-        LineCase{"NoHighGrade", [](SimulationInputs& in) { in.m_nPgHigh = -1; }, "Asphalt",
-                 "Asphalt:\tPG -34"},
-        LineCase{"NoGradesAtAll",
-                 [](SimulationInputs& in) {
-                     in.m_nPgHigh = 7;
-                     in.m_nPgLow = -1;
-                 },
-                 "Asphalt", "Asphalt:\tPG "},
         LineCase{"SkyOutsideTheList", [](SimulationInputs& in) { in.m_nSkyCondition = 5; }, "Sky", "Sky:\t"},
         LineCase{"MixNotSelected", [](SimulationInputs& in) { in.m_nMixType = -1; }, "Mix", "Mix:\t"},
         LineCase{"LatitudeRoundsHalfToEven", [](SimulationInputs& in) { in.m_dLatitude = 45.5; }, "Lat",
@@ -383,7 +368,7 @@ INSTANTIATE_TEST_SUITE_P(Rounding, FixedLikePrintf,
 // Day, hours, minutes and seconds below 10 get a leading zero; English names whatever the locale.
 struct DateCase {
     const char* name;
-    int nYear, nMonth0, nDay, nWeekday, nHour, nMinute, nSecond;
+    int nYear, nMonth, nDay, nWeekday, nHour, nMinute, nSecond;
     const char* text;
 };
 void PrintTo(const DateCase& c, std::ostream* os) { *os << c.name; }
@@ -392,26 +377,21 @@ class ReportDate : public testing::TestWithParam<DateCase> {};
 
 TEST_P(ReportDate, HasTheFixedEnglishForm) {
     const DateCase& c = GetParam();
-    std::tm time{};
-    time.tm_year = c.nYear - 1900;
-    time.tm_mon = c.nMonth0;
-    time.tm_mday = c.nDay;
-    time.tm_wday = c.nWeekday;
-    time.tm_hour = c.nHour;
-    time.tm_min = c.nMinute;
-    time.tm_sec = c.nSecond;
-    EXPECT_EQ(FormatReportDate(time), c.text);
+    EXPECT_EQ(
+        FormatReportDate(CalendarTime(c.nYear, c.nMonth, c.nDay, c.nHour, c.nMinute, c.nSecond, c.nWeekday)),
+        c.text);
 }
 
+// Months 1 to 12 as CalendarTime takes them: 13 and 0 are the indices 12 and -1 of the C library.
 INSTANTIATE_TEST_SUITE_P(
     Dates, ReportDate,
-    testing::Values(DateCase{"SingleDigitsPadded", 1999, 2, 5, 5, 4, 7, 9, "Fri Mar 05 04:07:09 1999"},
-                    DateCase{"Midnight", 2023, 0, 1, 0, 0, 0, 0, "Sun Jan 01 00:00:00 2023"},
-                    DateCase{"LastSecondOfTheYear", 2026, 11, 31, 4, 23, 59, 59, "Thu Dec 31 23:59:59 2026"},
-                    DateCase{"LeapSecond", 2016, 11, 31, 6, 23, 59, 60, "Sat Dec 31 23:59:60 2016"},
-                    DateCase{"NamesOutsideTheirRanges", 2026, 12, 15, 7, 12, 0, 0,
+    testing::Values(DateCase{"SingleDigitsPadded", 1999, 3, 5, 5, 4, 7, 9, "Fri Mar 05 04:07:09 1999"},
+                    DateCase{"Midnight", 2023, 1, 1, 0, 0, 0, 0, "Sun Jan 01 00:00:00 2023"},
+                    DateCase{"LastSecondOfTheYear", 2026, 12, 31, 4, 23, 59, 59, "Thu Dec 31 23:59:59 2026"},
+                    DateCase{"LeapSecond", 2016, 12, 31, 6, 23, 59, 60, "Sat Dec 31 23:59:60 2016"},
+                    DateCase{"NamesOutsideTheirRanges", 2026, 13, 15, 7, 12, 0, 0,
                              "??? ??? 15 12:00:00 2026"},
-                    DateCase{"NegativeIndices", 2026, -1, 15, -1, 12, 0, 0, "??? ??? 15 12:00:00 2026"}),
+                    DateCase{"NegativeIndices", 2026, 0, 15, -1, 12, 0, 0, "??? ??? 15 12:00:00 2026"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

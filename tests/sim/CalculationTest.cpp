@@ -14,7 +14,7 @@ TEST(RunCalculation, IsNormaliseBoundarySolveAndStopTable) {
     const CalculationResult r = RunCalculation(in, p1, c1);
 
     const NormalizedInputs n = NormalizeInputs(in, p2);
-    const SurfaceBoundary b = ComputeSurfaceBoundary(6, 15, 12, 0, 45.0, 0, n.dAirTemp, n.dWindSpeed);
+    const SurfaceBoundary b = BoundaryOf(in, n);
     const int code = RunCoolingSimulation(n, b, c2);
 
     EXPECT_EQ(0, std::memcmp(&r.normalized, &n, sizeof n));
@@ -49,31 +49,15 @@ TEST_P(VerdictTest, StopTimeAndNotice) {
     EXPECT_EQ(r.stop.notice, GetParam().notice);
 }
 
-SimulationInputs SlowRun() {
-    SimulationInputs in = SiInputs(6, 15, 12, 0, 45.0, 0, 48.89, 0.0, 254.0, 157.2, 48.89);
-    in.m_nMaterialType = 1;
-    return in;
-}
-
-SimulationInputs RapidRun() {
-    SimulationInputs in = SiInputs(1, 15, 2, 0, 45.0, 0, -40.0, 193.08, 12.7, 65.56, -40.0);
-    in.m_nMoistureContent = 1;
-    in.m_nMoistureState = 0;
-    return in;
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Part14, VerdictTest,
+    Runs, VerdictTest,
     ::testing::Values(VerdictCase{"RunA", RunA(), 68, 68.0, CoolingNotice::None},
                       VerdictCase{"RunB", RunB(), 5, 5.0, CoolingNotice::Rapid},
                       VerdictCase{"RunC", RunC(), 0, 0.0, CoolingNotice::Rapid},
                       VerdictCase{"Slow", SlowRun(), -1, 120.0, CoolingNotice::Slow},
                       VerdictCase{"BelowFiftyAtOnce", RapidRun(), -2, 0.0, CoolingNotice::Rapid},
-                      VerdictCase{"Minute9Sample",
-                                  SiInputs(6, 15, 12, 0, 45.0, 0, 0.0, 20.0, 24.0, 157.0, 0.0), 8, 8.0,
-                                  CoolingNotice::Rapid},
-                      VerdictCase{"Minute10Sample",
-                                  SiInputs(6, 15, 12, 0, 45.0, 0, 0.0, 20.0, 26.0, 156.0, 0.0), 10, 10.0,
+                      VerdictCase{"Minute9Sample", SummerNoonRun(24.0, 157.0), 8, 8.0, CoolingNotice::Rapid},
+                      VerdictCase{"Minute10Sample", SummerNoonRun(26.0, 156.0), 10, 10.0,
                                   CoolingNotice::None}),
     [](const auto& info) { return std::string(info.param.name); });
 

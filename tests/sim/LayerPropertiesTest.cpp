@@ -21,7 +21,7 @@ TEST_P(MixTableTest, WritesTheRow) {
     EXPECT_EQ(c, r.c);
 }
 
-INSTANTIATE_TEST_SUITE_P(Part11, MixTableTest,
+INSTANTIATE_TEST_SUITE_P(Rows, MixTableTest,
                          ::testing::Values(MixRow{0, 2.0, 2000.0, 1000.0}, MixRow{1, 1.5, 2010.0, 1010.0},
                                            MixRow{2, 2.0, 2000.0, 1000.0}, MixRow{3, 1.5, 2010.0, 1010.0}));
 
@@ -53,7 +53,7 @@ TEST_P(ExistingTableTest, WritesTheRow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part11, ExistingTableTest,
+    Rows, ExistingTableTest,
     ::testing::Values(
         // AC and PCC ignore moisture content and state (-1 included).
         ExistingRow{0, 0, 0, 1.51, 1025.0, 2000.0}, ExistingRow{0, 1, 1, 1.51, 1025.0, 2000.0},
@@ -77,20 +77,6 @@ TEST(ExistingTable, OutOfRangeMaterialKeepsThePreviousValues) {
         EXPECT_EQ(c, 8.0);
         EXPECT_EQ(rho, 9.0);
     }
-}
-
-TEST(ExistingTable, ExtremesOfConductivity) {
-    double kMax = 0, kMin = 1e9;
-    for (int m = 0; m < 4; ++m)
-        for (int mc = 0; mc < 2; ++mc)
-            for (int st = 0; st < 2; ++st) {
-                double k = 0, c = 0, rho = 0;
-                SelectExistingProperties(m, mc, st, &k, &c, &rho);
-                kMax = std::max(kMax, k);
-                kMin = std::min(kMin, k);
-            }
-    EXPECT_EQ(kMax, 3.55);
-    EXPECT_EQ(kMin, 0.92);
 }
 
 // ---- NormalizeInputs ------------------------------------------------------------------------------------

@@ -47,11 +47,8 @@ void ExpectIdentical(const NormalizedInputs& n, const SurfaceBoundary& b, const 
 int ExpectIdentical(const SimulationInputs& in, const std::string& name) {
     SelectedProperties p;
     const NormalizedInputs n = NormalizeInputs(in, p);
-    const SurfaceBoundary b =
-        ComputeSurfaceBoundary(in.m_nMonth, in.m_nDay, in.m_nHour, in.m_nMinute, in.m_dLatitude,
-                               in.m_nSkyCondition, n.dAirTemp, n.dWindSpeed);
     int code = 0;
-    ExpectIdentical(n, b, name, &code);
+    ExpectIdentical(n, BoundaryOf(in, n), name, &code);
     return code;
 }
 
@@ -163,19 +160,10 @@ std::vector<NamedInputs> Table() {
                       }),
                  kAnyCode});
     // Each way a run ends.
-    t.push_back({"SlowTo120",
-                 With(SiInputs(6, 15, 12, 0, 45.0, 0, 48.89, 0.0, 254.0, 157.2, 48.89),
-                      [](SimulationInputs& s) { s.m_nMaterialType = 1; }),
-                 -1});
-    t.push_back({"BelowFiftyAtOnce",
-                 With(SiInputs(1, 15, 2, 0, 45.0, 0, -40.0, 193.08, 12.7, 65.56, -40.0),
-                      [](SimulationInputs& s) {
-                          s.m_nMoistureContent = 1;
-                          s.m_nMoistureState = 0;
-                      }),
-                 -2});
-    t.push_back({"StopCode8", SiInputs(6, 15, 12, 0, 45.0, 0, 0.0, 20.0, 24.0, 157.0, 0.0), 8});
-    t.push_back({"StopCode10", SiInputs(6, 15, 12, 0, 45.0, 0, 0.0, 20.0, 26.0, 156.0, 0.0), 10});
+    t.push_back({"SlowTo120", SlowRun(), -1});
+    t.push_back({"BelowFiftyAtOnce", RapidRun(), -2});
+    t.push_back({"StopCode8", SummerNoonRun(24.0, 157.0), 8});
+    t.push_back({"StopCode10", SummerNoonRun(26.0, 156.0), 10});
     t.push_back({"Diverges1500C", With(RunA(), [](SimulationInputs& s) { s.m_dDeliveryTemp = 1500.0; }), -2});
     t.push_back(
         {"NaNDelivery",
@@ -197,35 +185,21 @@ TEST_P(SolverIdentityTest, HoistedEqualsLiteral) {
 INSTANTIATE_TEST_SUITE_P(Table, SolverIdentityTest, ::testing::ValuesIn(Table()),
                          [](const auto& info) { return info.param.name; });
 
-// ---- Direct solver inputs: non-convergence late in a run, zero denominators
-// ---------------------------------
-NormalizedInputs Crafted(double delivery, double matK, double liftM, double air) {
-    NormalizedInputs n{};
-    n.dAirTemp = air;
-    n.dSurfaceTemp = air;
-    n.dDeliveryTemp = delivery;
-    n.dLiftThicknessCm = liftM * 100.0;
-    n.dLiftThickness = liftM;
-    n.dWindSpeed = 0.0;
-    n.mix = {matK, 2000.0, 1000.0};
-    n.existing = {1.16, 2000.0, 960.0};
-    return n;
-}
-
+// ---- Direct solver inputs: non-convergence late in a run, zero denominators ---------------------------
 TEST(SolverIdentity, LateNonConvergence) {
     int code = 0;
-    ExpectIdentical(Crafted(95.0, 0.05, 0.5, 20.0), SurfaceBoundary{2100.0, 293.0, 4.0976, 20.0}, "late",
-                    &code);
+    ExpectIdentical(CraftedInputs(95.0, 0.05, 0.5, 20.0), SurfaceBoundary{2100.0, 293.0, 4.0976, 20.0},
+                    "late", &code);
     EXPECT_EQ(code, -2);
 }
 
 TEST(SolverIdentity, ZeroDenominator) {
-    ExpectIdentical(Crafted(0.0, 2.0, 0.075, 0.0), SurfaceBoundary{0.0, 273.0, 4.0976, 0.0}, "zero");
-    ExpectIdentical(Crafted(60.0, 2.0, 0.075, 60.0), SurfaceBoundary{0.0, 333.0, 4.0976, 60.0}, "sixty");
+    ExpectIdentical(CraftedInputs(0.0, 2.0, 0.075, 0.0), SurfaceBoundary{0.0, 273.0, 4.0976, 0.0}, "zero");
+    ExpectIdentical(CraftedInputs(60.0, 2.0, 0.075, 60.0), SurfaceBoundary{0.0, 333.0, 4.0976, 60.0},
+                    "sixty");
 }
 
-// ---- A deterministic sweep over the form's ranges
-// -------------------------------------------------------------
+// ---- A deterministic sweep over the form's ranges ------------------------------------------------------
 class Lcg {
   public:
     explicit Lcg(std::uint64_t seed) : m_state(seed) {}

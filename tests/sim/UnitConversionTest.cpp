@@ -61,7 +61,7 @@ TEST_P(RoundValueTest, GivesTheHundredths) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part23, RoundValueTest,
+    Values, RoundValueTest,
     ::testing::Values(RoundCase{"HalfUp", 3.145, "3.15"}, RoundCase{"Down", 3.14159, "3.14"},
                       RoundCase{"NegativeCutTowardZero", -12.345, "-12.34"},
                       RoundCase{"NegativeNeverRoundsAway", -17.7777, "-17.77"},
@@ -92,24 +92,21 @@ TEST(RoundValue, DoubleTruncationEqualsIntegerDigits) {
 // ---- Converters -------------------------------------------------------------------------
 TEST(Converters, FormulaAndOrderAreThoseOfTheTable) {
     for (double x : {-40.0, 0.0, 10.0, 50.0, 148.89, 300.0, 315.0}) {
-        double v = x;
-        ConvertTemperature(0, &v);
-        EXPECT_EQ(v, (x - 32.0) * 0.5555555555555556);
-        v = x;
-        ConvertTemperature(1, &v);
-        EXPECT_EQ(v, x * 1.8 + 32.0);
-        v = x;
-        ConvertLength(0, &v);
-        EXPECT_EQ(v, x * 25.4);
-        v = x;
-        ConvertLength(1, &v);
-        EXPECT_EQ(v, x * 0.03937007874015748);
-        v = x;
-        ConvertSpeed(0, &v);
-        EXPECT_EQ(v, x * 1.609);
-        v = x;
-        ConvertSpeed(1, &v);
-        EXPECT_EQ(v, x * 0.6215040397762586);
+        const struct {
+            void (*convert)(int, double*);
+            int nTarget;
+            double expected;
+        } rows[] = {{ConvertTemperature, 0, (x - 32.0) * 0.5555555555555556},
+                    {ConvertTemperature, 1, x * 1.8 + 32.0},
+                    {ConvertLength, 0, x * 25.4},
+                    {ConvertLength, 1, x * 0.03937007874015748},
+                    {ConvertSpeed, 0, x * 1.609},
+                    {ConvertSpeed, 1, x * 0.6215040397762586}};
+        for (const auto& row : rows) {
+            double v = x;
+            row.convert(row.nTarget, &v);
+            EXPECT_EQ(v, row.expected) << x << " to system " << row.nTarget;
+        }
     }
 }
 
@@ -152,7 +149,7 @@ TEST_P(UnitSwitchTest, ThereAndBackAgain) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part23, UnitSwitchTest,
+    Switches, UnitSwitchTest,
     ::testing::Values(SwitchCase{"Air50F", ConvertTemperature, 50.0, "10.0", "50.0"},
                       SwitchCase{"Delivery300F", ConvertTemperature, 300.0, "148.89", "300.0"},
                       SwitchCase{"Lift3in", ConvertLength, 3.0, "76.2", "3.0"},
