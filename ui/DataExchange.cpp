@@ -32,6 +32,25 @@ QList<QAbstractButton*> RadioGroupOf(QWidget* pFirst) {
     return {pButton};
 }
 
+// Writes a number into an edit, or reads it back; a text that does not parse is refused with `prompt`
+// and leaves the value as it was.
+template <typename T>
+void ExchangeNumber(CDataExchange* pDX, int nId, T& value, std::string (*format)(T),
+                    bool (*parse)(std::string_view, T*), const char* prompt) {
+    if (pDX->m_bFailed) return;
+    QWidget* pControl = pDX->PrepareControl(nId);
+    if (!pDX->m_bSaveAndValidate) {
+        SetTextIfChanged(pControl, QString::fromStdString(format(value)));
+        return;
+    }
+    T read{};
+    if (!parse(TextOf(pControl).toStdString(), &read)) {
+        pDX->Fail(prompt);
+        return;
+    }
+    value = read;
+}
+
 }  // namespace
 
 bool DlgItemHost::UpdateData(bool bSaveAndValidate) {
@@ -61,33 +80,11 @@ void CDataExchange::Fail(const std::string& prompt) {
 }
 
 void DDX_Text(CDataExchange* pDX, int nId, int& nValue) {
-    if (pDX->m_bFailed) return;
-    QWidget* pControl = pDX->PrepareControl(nId);
-    if (!pDX->m_bSaveAndValidate) {
-        SetTextIfChanged(pControl, QString::fromStdString(FormatFieldInt(nValue)));
-        return;
-    }
-    int nRead = 0;
-    if (!ParseFieldInt(TextOf(pControl).toStdString(), &nRead)) {
-        pDX->Fail(kPromptInteger);
-        return;
-    }
-    nValue = nRead;
+    ExchangeNumber(pDX, nId, nValue, &FormatFieldInt, &ParseFieldInt, kPromptInteger);
 }
 
 void DDX_Text(CDataExchange* pDX, int nId, double& dValue) {
-    if (pDX->m_bFailed) return;
-    QWidget* pControl = pDX->PrepareControl(nId);
-    if (!pDX->m_bSaveAndValidate) {
-        SetTextIfChanged(pControl, QString::fromStdString(FormatFieldDouble(dValue)));
-        return;
-    }
-    double dRead = 0.0;
-    if (!ParseFieldDouble(TextOf(pControl).toStdString(), &dRead)) {
-        pDX->Fail(kPromptNumber);
-        return;
-    }
-    dValue = dRead;
+    ExchangeNumber(pDX, nId, dValue, &FormatFieldDouble, &ParseFieldDouble, kPromptNumber);
 }
 
 void DDX_Text(CDataExchange* pDX, int nId, std::string& strValue) {

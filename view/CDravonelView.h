@@ -82,6 +82,9 @@ protected:
 private:
     void ConnectHandlers();
     void OnKillfocusRealField(RealField field);
+    // The work of both unit buttons: only for the button now checked, switches the form to nUnits
+    // (UNITS_SI or UNITS_ENGLISH), disables "Export Data" and redraws.
+    void SwitchUnits(int nButtonId, int nUnits);
     std::time_t Now() const;
 
     Clock m_clock;

@@ -5,25 +5,16 @@
 #include <QTest>
 
 #include "CMainFrame.h"
+#include "LocalClock.h"
+#include "UserInput.h"
 
-std::time_t FixedClock()
-{
-    std::tm moment{};
-    moment.tm_year = 2003 - 1900;
-    moment.tm_mon = 6;
-    moment.tm_mday = 15;
-    moment.tm_hour = 10;
-    moment.tm_min = 30;
-    moment.tm_isdst = -1;
-    return std::mktime(&moment);
-}
+std::time_t FixedClock() { return LocalClock(2003, 7, 15, 10, 30); }
 
 StartedApp::StartedApp(const std::function<void(ScriptedUiServices&)>& beforeStart)
 {
     if (beforeStart) beforeStart(ui);
     app.InitInstance(&FixedClock);
-    Frame().activateWindow();
-    if (!QTest::qWaitForWindowActive(&Frame())) qWarning("the main window did not become active");
+    if (!ShowActive(Frame())) qWarning("the main window did not become active");
 }
 
 CMainFrame& StartedApp::Frame() const { return *app.GetMainWnd(); }
@@ -42,8 +33,7 @@ void StartedApp::TypeAndLeave(int nId, const QString& text) const
 {
     QLineEdit& edit = Edit(nId);
     edit.setFocus();
-    edit.selectAll();
-    QTest::keyClicks(&edit, text);
+    ReplaceText(edit, text);
     QTest::keyClick(&edit, Qt::Key_Tab);
 }
 

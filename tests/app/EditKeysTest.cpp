@@ -1,5 +1,3 @@
-#include "EditKeysTest.h"
-
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,6 +7,17 @@
 #include "AppFixture.h"
 #include "CMainFrame.h"
 #include "MainFrameResources.h"
+#include "SuiteMain.h"
+
+// The accelerator table's edit and pane keys have no command in the program; they must still do their
+// ordinary work inside the form's edit fields.
+class EditKeysTest : public QObject {
+    Q_OBJECT
+private slots:
+    void editKeysReachTheField_data();
+    void editKeysReachTheField();
+    void onlyKeysWithCommandsAreBound();
+};
 
 void EditKeysTest::editKeysReachTheField_data()
 {
@@ -67,3 +76,6 @@ void EditKeysTest::onlyKeysWithCommandsAreBound()
     // New, Open, Save, Print, Shift+F1 and F1.
     QCOMPARE(nBound, 6);
 }
+
+REGISTER_TEST_SUITE(EditKeysTest);
+#include "EditKeysTest.moc"

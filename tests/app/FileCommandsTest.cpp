@@ -1,14 +1,16 @@
-#include "FileCommandsTest.h"
-
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "AppFixture.h"
 #include "CDravonelDoc.h"
 #include "CMainFrame.h"
 #include "Resource.h"
+#include "ScriptedRecords.h"
+#include "SuiteMain.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -21,20 +23,30 @@ ScriptedUiServices::DialogHandler ChooseFile(const QString& pathName)
     };
 }
 
-int FileDialogCount(const ScriptedUiServices& ui)
-{
-    return static_cast<int>(std::count_if(ui.m_dialogs.begin(), ui.m_dialogs.end(), [](const auto& dialog) {
-        return dialog.className == QStringLiteral("QFileDialog");
-    }));
-}
-
-QByteArray ContentsOf(const QString& pathName)
-{
-    QFile file(pathName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+int FileDialogCount(const ScriptedUiServices& ui) { return DialogClasses(ui).count(QStringLiteral("QFileDialog")); }
 
 }  // namespace
+
+// Ctrl+N, Ctrl+O and Ctrl+S: the document's title, the files on disk and the view's first update.
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void newRerunsFirstUpdateAndKeepsInputs();
+    void openReadsNothingAndNamesTheDocument();
+    void openCancelledOrUnreadableChangesNothing_data();
+    void openCancelledOrUnreadableChangesNothing();
+    void saveAsksOnlyForFilesItWroteItself_data();
+    void saveAsksOnlyForFilesItWroteItself();
+    void saveWritesAnEmptyFileToTheChosenName();
+    void saveFailureIsReportedAndKeepsTheOldFile();
+
+private:
+    QString PathOf(const QString& name) const;
+    QString WriteFile(const QString& name, const QByteArray& contents) const;
+
+    std::unique_ptr<QTemporaryDir> m_pDir;
+};
 
 void FileCommandsTest::init() { m_pDir = std::make_unique<QTemporaryDir>(); }
 
@@ -42,9 +54,7 @@ QString FileCommandsTest::PathOf(const QString& name) const { return m_pDir->fil
 
 QString FileCommandsTest::WriteFile(const QString& name, const QByteArray& contents) const
 {
-    QFile file(PathOf(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) return {};
-    return file.fileName();
+    return WriteFileBytes(PathOf(name), contents) ? PathOf(name) : QString();
 }
 
 void FileCommandsTest::newRerunsFirstUpdateAndKeepsInputs()
@@ -74,7 +84,7 @@ void FileCommandsTest::openReadsNothingAndNamesTheDocument()
     started.Press(Qt::CTRL | Qt::Key_O);
 
     QCOMPARE(started.Frame().windowTitle(), QStringLiteral("site notes.txt - Dravonel"));
-    QCOMPARE(ContentsOf(pathName), QByteArray("keep me"));
+    QCOMPARE(ReadFileBytes(pathName), QByteArray("keep me"));
     QCOMPARE(started.Edit(IDC_AIR_TEMP).text(), QStringLiteral("61"));
 }
 
@@ -133,7 +143,7 @@ void FileCommandsTest::saveAsksOnlyForFilesItWroteItself()
 
     QCOMPARE(FileDialogCount(started.ui) - nDialogsBefore, bAsks ? 1 : 0);
     // A cancelled save never touches the file that was opened.
-    QCOMPARE(ContentsOf(opened), QByteArray("someone's data"));
+    QCOMPARE(ReadFileBytes(opened), QByteArray("someone's data"));
 }
 
 void FileCommandsTest::saveWritesAnEmptyFileToTheChosenName()
@@ -153,7 +163,7 @@ void FileCommandsTest::saveWritesAnEmptyFileToTheChosenName()
     QVERIFY(bConfirmsOverwrite);
 
     QVERIFY(QFile::exists(pathName));
-    QCOMPARE(ContentsOf(pathName), QByteArray());
+    QCOMPARE(ReadFileBytes(pathName), QByteArray());
     QCOMPARE(started.Frame().windowTitle(), QStringLiteral("job 12.dat - Dravonel"));
     QVERIFY(started.ui.m_messages.empty());
 }
@@ -172,6 +182,9 @@ void FileCommandsTest::saveFailureIsReportedAndKeepsTheOldFile()
     QCOMPARE(started.ui.m_messages.size(), std::size_t{1});
     QVERIFY(started.ui.m_messages.front().text.contains(pathName));
     QCOMPARE(started.ui.m_messages.front().caption, QStringLiteral("Dravonel"));
-    QCOMPARE(ContentsOf(blocker), QByteArray("old contents"));
+    QCOMPARE(ReadFileBytes(blocker), QByteArray("old contents"));
     QCOMPARE(started.Frame().windowTitle(), titleBefore);
 }
+
+REGISTER_TEST_SUITE(FileCommandsTest);
+#include "FileCommandsTest.moc"

@@ -1,5 +1,3 @@
-#include "FrameBarsTest.h"
-
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +13,7 @@
 #include "AppFixture.h"
 #include "CMainFrame.h"
 #include "Resource.h"
+#include "SuiteMain.h"
 
 namespace {
 
@@ -32,6 +31,21 @@ QStringList MenuOutline(const QMenuBar& menuBar)
 }
 
 }  // namespace
+
+// The menu, the View toggles, the toolbar and the status bar, as the user sees and uses them.
+class FrameBarsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuTextsInOrder();
+    void viewTogglesHideAndRestoreBars_data();
+    void viewTogglesHideAndRestoreBars();
+    void toolbarHasOnlyTheAboutButton();
+    void aboutFromMenuAndButton_data();
+    void aboutFromMenuAndButton();
+    void statusBarPanesInOrder();
+    void statusTipReplacesReadyWhileShown();
+    void exitClosesTheMainWindow();
+};
 
 void FrameBarsTest::menuTextsInOrder()
 {
@@ -150,3 +164,6 @@ void FrameBarsTest::exitClosesTheMainWindow()
     QVERIFY(!started.Frame().isVisible());
     QVERIFY(started.ui.m_messages.empty());
 }
+
+REGISTER_TEST_SUITE(FrameBarsTest);
+#include "FrameBarsTest.moc"

@@ -1,5 +1,3 @@
-#include "PrintHelpTest.h"
-
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
@@ -13,6 +11,7 @@
 #include "CMainFrame.h"
 #include "HelpWindow.h"
 #include "Resource.h"
+#include "SuiteMain.h"
 
 namespace {
 
@@ -39,6 +38,20 @@ qint64 BlankPageSize(const QString& pathName)
 }
 
 }  // namespace
+
+// Ctrl+P prints the form and the chart; F1, Shift+F1 and "Help Topics" open the program's help.
+class PrintHelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void printWritesAPageWithTheChart_data();
+    void printWritesAPageWithTheChart();
+    void printCancelledWritesNothing();
+    void printerThatCannotBeOpenedIsReported();
+    void helpOpensFromEveryWay_data();
+    void helpOpensFromEveryWay();
+    void helpOpensAtTheFocusedField();
+    void helpExplainsEveryInputTimeAndNotice();
+};
 
 void PrintHelpTest::printWritesAPageWithTheChart_data()
 {
@@ -158,3 +171,6 @@ void PrintHelpTest::helpExplainsEveryInputTimeAndNotice()
     for (const QString& topic : topics)
         QVERIFY2(text.contains(topic, Qt::CaseInsensitive), qPrintable(topic));
 }
+
+REGISTER_TEST_SUITE(PrintHelpTest);
+#include "PrintHelpTest.moc"

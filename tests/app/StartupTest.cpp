@@ -1,14 +1,14 @@
-#include "StartupTest.h"
-
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
 #include "AppFixture.h"
 #include "CMainFrame.h"
+#include "Screenshots.h"
+#include "SuiteMain.h"
 
 namespace {
 
@@ -21,6 +21,16 @@ bool AnyMainWindowVisible()
 }
 
 }  // namespace
+
+// Start-up order, the title, the icon, the window's size and the screenshot of the main window.
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void disclaimerComesBeforeTheMainWindow();
+    void titleAndIconAfterStartUp();
+    void windowFitsTheScreenAndTheFormScrolls();
+    void saveScreenshot();
+};
 
 void StartupTest::disclaimerComesBeforeTheMainWindow()
 {
@@ -79,8 +89,9 @@ void StartupTest::saveScreenshot()
     // Show the whole form, whatever the size of the offscreen screen.
     frame.resize(frame.FormFittingSize());
     QTest::qWait(20);
-    QDir().mkpath(QStringLiteral(DRAVONEL_SCREENSHOT_DIR));
-    const QString path = QStringLiteral(DRAVONEL_SCREENSHOT_DIR "/app_main_window.png");
-    QVERIFY(frame.grab().save(path));
-    QVERIFY(QFileInfo(path).size() > 0);
+    QVERIFY(SaveScreenshot(frame.grab().toImage(), QStringLiteral("app_main_window.png")));
+    QVERIFY(QFileInfo(ScreenshotPath(QStringLiteral("app_main_window.png"))).size() > 0);
 }
+
+REGISTER_TEST_SUITE(StartupTest);
+#include "StartupTest.moc"

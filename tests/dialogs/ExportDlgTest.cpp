@@ -1,5 +1,3 @@
-#include "ExportDlgTest.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -12,6 +10,8 @@
 #include "ExportDlg.h"
 #include "Resource.h"
 #include "ScriptedUiServices.h"
+#include "SuiteMain.h"
+#include "UserInput.h"
 
 namespace {
 
@@ -25,23 +25,27 @@ QPushButton* Button(QDialog& dialog, int nId)
     return qobject_cast<QPushButton*>(static_cast<CDialog&>(dialog).GetDlgItem(nId));
 }
 
-// Shows the dialog as DoModal would and makes it the active window, so focus and keys behave as for a user.
-bool ShowActive(QDialog& dialog)
-{
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    return QTest::qWaitForWindowActive(&dialog);
-}
-
 void Retype(QLineEdit& edit, const QString& text)
 {
     edit.setFocus();
-    edit.selectAll();
-    QTest::keyClick(&edit, Qt::Key_Delete);
-    QTest::keyClicks(&edit, text);
+    ReplaceText(edit, text);
 }
 
 }  // namespace
+
+// The Export dialog as a user drives it: the offered name, the empty-name warning, typing, Browse, Esc.
+class ExportDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsInTabOrder();
+    void emptyNameWarnsAndStaysOpen_data();
+    void emptyNameWarnsAndStaysOpen();
+    void typedNameIsTakenAsTyped();
+    void leavingWithoutExportKeepsTheName_data();
+    void leavingWithoutExportKeepsTheName();
+    void browseAdoptsTheAbsolutePath();
+    void browseCancelledChangesNothing();
+};
 
 void ExportDlgTest::controlsInTabOrder()
 {
@@ -70,20 +74,6 @@ void ExportDlgTest::controlsInTabOrder()
     QVERIFY(statics.contains("Note:  This will create a tab-delimited file."));
     QVERIFY(Button(dialog, IDOK)->isDefault());
     QVERIFY(!Button(dialog, IDC_BROWSE)->isDefault());
-}
-
-void ExportDlgTest::offersTheNameItIsGiven()
-{
-    ScriptedUiServices services;
-    QString shown;
-    services.QueueDialog([&](QDialog& dialog) {
-        shown = NameEdit(dialog)->text();
-        return IDCANCEL;
-    });
-    CExportDlg dialog;
-    dialog.m_strFileName = "Output.xls";
-    dialog.DoModal();
-    QCOMPARE(shown, QString("Output.xls"));
 }
 
 void ExportDlgTest::emptyNameWarnsAndStaysOpen_data()
@@ -242,3 +232,6 @@ void ExportDlgTest::browseCancelledChangesNothing()
     QCOMPARE(shownAfterBrowse, QString("Output.xls"));
     QCOMPARE(dialog.m_strFileName, std::string("Output.xls"));
 }
+
+REGISTER_TEST_SUITE(ExportDlgTest);
+#include "ExportDlgTest.moc"

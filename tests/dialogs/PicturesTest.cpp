@@ -1,21 +1,11 @@
-#include "PicturesTest.h"
-
-#include <QDir>
 #include <QtTest>
-#include <functional>
 
 #include "Pictures.h"
+#include "Pixels.h"
+#include "Screenshots.h"
+#include "SuiteMain.h"
 
 namespace {
-
-int Count(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += test(image.pixelColor(x, y)) ? 1 : 0;
-    return n;
-}
 
 bool IsInk(QColor c) { return c.alpha() > 0 && c.red() < 60 && c.green() < 60 && c.blue() < 60; }
 // Clearly coloured: the figure's paint, never the grey background or black text.
@@ -36,6 +26,17 @@ QImage Draw(PictureKind kind, const QColor& background)
 }  // namespace
 
 Q_DECLARE_METATYPE(PictureKind)
+
+// The artwork drawn by code: exact sizes, text and figure present, nothing spilling over the edges.
+class PicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void picturesByName_data();
+    void picturesByName();
+    void dialogPicturesHaveTextAndFigure_data();
+    void dialogPicturesHaveTextAndFigure();
+    void iconAndToolbarImage();
+};
 
 void PicturesTest::picturesByName_data()
 {
@@ -75,18 +76,17 @@ void PicturesTest::dialogPicturesHaveTextAndFigure()
     const QColor background(192, 192, 192);
     const QImage image = Draw(kind, background);
     const QRect all = image.rect();
-    QVERIFY(Count(image, all, IsInk) > minInk);
-    QVERIFY(Count(image, all, IsColourful) > 300);
+    QVERIFY(CountPixels(image, all, IsInk) > minInk);
+    QVERIFY(CountPixels(image, all, IsColourful) > 300);
     // A two-pixel frame of plain background: neither text nor figure runs off the picture.
     const auto isBackground = [&](QColor c) { return c.rgb() == background.rgb(); };
     const QRect inner = all.adjusted(2, 2, -2, -2);
-    QCOMPARE(Count(image, all, isBackground) - Count(image, inner, isBackground),
+    QCOMPARE(CountPixels(image, all, isBackground) - CountPixels(image, inner, isBackground),
              all.width() * all.height() - inner.width() * inner.height());
     // The background follows the dialog it is shown on.
     const QImage light = Draw(kind, QColor(239, 239, 239));
     QCOMPARE(light.pixelColor(0, 0), QColor(239, 239, 239));
-    QDir().mkpath(DRAVONEL_SCREENSHOT_DIR);
-    QVERIFY(image.save(QString(DRAVONEL_SCREENSHOT_DIR "/picture_%1.png").arg(QTest::currentDataTag()).replace(' ', '_')));
+    QVERIFY(SaveScreenshot(image, QString("picture_%1.png").arg(QTest::currentDataTag()).replace(' ', '_')));
 }
 
 void PicturesTest::iconAndToolbarImage()
@@ -94,7 +94,7 @@ void PicturesTest::iconAndToolbarImage()
     for (const int nSize : {kMainIconLargePx, kMainIconSmallPx}) {
         const QImage icon = MainIconImage(nSize);
         QCOMPARE(icon.size(), QSize(nSize, nSize));
-        QVERIFY(Count(icon, icon.rect(), IsColourful) > nSize * nSize / 10);
+        QVERIFY(CountPixels(icon, icon.rect(), IsColourful) > nSize * nSize / 10);
     }
     const QList<QSize> sizes = MainIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
@@ -103,10 +103,12 @@ void PicturesTest::iconAndToolbarImage()
     const QImage toolbar = ToolbarAboutImage();
     QCOMPARE(toolbar.size(), QSize(16, 15));
     QVERIFY(toolbar.hasAlphaChannel());
-    QVERIFY(Count(toolbar, toolbar.rect(), [](QColor c) { return c.alpha() == 255; }) > 20);
+    QVERIFY(CountPixels(toolbar, toolbar.rect(), [](QColor c) { return c.alpha() == 255; }) > 20);
     QCOMPARE(toolbar.pixelColor(0, 0).alpha(), 0);
-    QDir().mkpath(DRAVONEL_SCREENSHOT_DIR);
-    QVERIFY(MainIconImage(32).save(DRAVONEL_SCREENSHOT_DIR "/icon_32.png"));
-    QVERIFY(MainIconImage(16).save(DRAVONEL_SCREENSHOT_DIR "/icon_16.png"));
-    QVERIFY(toolbar.save(DRAVONEL_SCREENSHOT_DIR "/toolbar_about.png"));
+    QVERIFY(SaveScreenshot(MainIconImage(32), "icon_32.png"));
+    QVERIFY(SaveScreenshot(MainIconImage(16), "icon_16.png"));
+    QVERIFY(SaveScreenshot(toolbar, "toolbar_about.png"));
 }
+
+REGISTER_TEST_SUITE(PicturesTest);
+#include "PicturesTest.moc"

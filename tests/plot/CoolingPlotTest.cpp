@@ -1,11 +1,10 @@
-#include "CoolingPlotTest.h"
-
-#include <QDir>
 #include <QPainter>
 #include <QtTest>
 #include <algorithm>
 
-#include "PlotGeometry.h"
+#include "RenderedPlot.h"
+#include "Screenshots.h"
+#include "SuiteMain.h"
 
 namespace {
 
@@ -57,15 +56,6 @@ QRect LegendCurveLine(const ChartGeometry& g) { return QRect(g.right - 110, g.to
 // Chart area below the legend, where only the curve and the markers may be coloured.
 QRect ChartBody(const ChartGeometry& g) { return QRect(g.left, g.top + 35, g.right - g.left, g.bottom - g.top - 35); }
 
-int CountNot(const QImage& image, const QRect& area, const QColor& color)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += IsColor(image, x, y, color) ? 0 : 1;
-    return n;
-}
-
 PlotInputs Inputs(bool bCalculated, int nUnits, int nPgHigh, const Case& c)
 {
     return PlotInputs{bCalculated, nUnits, nPgHigh, c.dStopTime, c.curve};
@@ -74,6 +64,29 @@ PlotInputs Inputs(bool bCalculated, int nUnits, int nPgHigh, const Case& c)
 }  // namespace
 
 Q_DECLARE_METATYPE(CurveKind)
+
+// The chart's pixels: frame, legend, ticks, curve points and markers, and the start time it reads off.
+class CoolingPlotTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frameBeforeCalculation_data();
+    void frameBeforeCalculation();
+    void axisTitleIsTheOnlyDifferenceBetweenUnitsBeforeCalculation();
+    void startTemperatureFollowsGrade_data();
+    void startTemperatureFollowsGrade();
+    void temperatureTicksAfterCalculation_data();
+    void temperatureTicksAfterCalculation();
+    void curvePointsAreYellowPluses_data();
+    void curvePointsAreYellowPluses();
+    void coolSamplesSkippedOrEndTheCurve_data();
+    void coolSamplesSkippedOrEndTheCurve();
+    void stopMarker_data();
+    void stopMarker();
+    void startMarkerAndStartTime_data();
+    void startMarkerAndStartTime();
+    void gradeChangeMovesTheStartMarker();
+    void saveScreenshots();
+};
 
 void CoolingPlotTest::frameBeforeCalculation_data()
 {
@@ -94,7 +107,7 @@ void CoolingPlotTest::frameBeforeCalculation()
     QCOMPARE(plot.outcome.dStartTemp, 120.0);
 
     // Grey fill, with little else inside the rectangle.
-    QVERIFY(CountNot(img, TestPlotRect(), kGrey) < TestPlotRect().width() * TestPlotRect().height() / 10);
+    QVERIFY(CountOtherThan(img, TestPlotRect(), kGrey) < TestPlotRect().width() * TestPlotRect().height() / 10);
     // Axes in the initial black pen, each without its end pixel.
     QVERIFY(IsColor(img, g.x0, g.yb, kBlack));
     QVERIFY(IsColor(img, g.xr - 1, g.yb, kBlack));
@@ -106,7 +119,7 @@ void CoolingPlotTest::frameBeforeCalculation()
         const int x = static_cast<int>(g.x0 + (k * g.W) * 0.008333333333333333);
         QVERIFY2(IsColor(img, x, g.yb + 4, kBlack), qPrintable(QString("tick %1").arg(k)));
         QVERIFY2(!IsColor(img, x, g.yb + 5, kBlack), qPrintable(QString("tick %1 too long").arg(k)));
-        QVERIFY2(CountNot(img, QRect(x, g.yb + 7, 14, 12), kGrey) > 0, qPrintable(QString("label %1").arg(k)));
+        QVERIFY2(CountOtherThan(img, QRect(x, g.yb + 7, 14, 12), kGrey) > 0, qPrintable(QString("label %1").arg(k)));
     }
     // Legend lines, two pixels thick, twenty long.
     QVERIFY(IsColor(img, g.right - 110, g.top, kGreen));
@@ -118,7 +131,7 @@ void CoolingPlotTest::frameBeforeCalculation()
     QVERIFY(PixelsOf(img, TestPlotRect(), kYellow, LegendCurveLine(g)).empty());
     QVERIFY(PixelsOf(img, ChartBody(g), kGreen).empty());
     QVERIFY(PixelsOf(img, ChartBody(g), kRed).empty());
-    QCOMPARE(CountNot(img, QRect(g.left, g.yt, g.x0 - g.left, g.yb - g.yt), kGrey), 0);
+    QCOMPARE(CountOtherThan(img, QRect(g.left, g.yt, g.x0 - g.left, g.yb - g.yt), kGrey), 0);
 }
 
 void CoolingPlotTest::axisTitleIsTheOnlyDifferenceBetweenUnitsBeforeCalculation()
@@ -180,7 +193,7 @@ void CoolingPlotTest::temperatureTicksAfterCalculation()
         const int y = g.Y(v, units != 0);
         QVERIFY2(IsColor(img, g.x0 - 4, y, kBlack), qPrintable(QString("tick %1").arg(v)));
         QVERIFY2(!IsColor(img, g.x0 - 5, y, kBlack), qPrintable(QString("tick %1 too long").arg(v)));
-        QVERIFY2(CountNot(img, QRect(g.x0 - 30, y - 8, 20, 13), kGrey) > 0, qPrintable(QString("label %1").arg(v)));
+        QVERIFY2(CountOtherThan(img, QRect(g.x0 - 30, y - 8, 20, 13), kGrey) > 0, qPrintable(QString("label %1").arg(v)));
     }
 }
 
@@ -374,11 +387,13 @@ void CoolingPlotTest::gradeChangeMovesTheStartMarker()
 
 void CoolingPlotTest::saveScreenshots()
 {
-    QDir().mkpath(DRAVONEL_SCREENSHOT_DIR);
     const Case c = Build(CurveKind::RunA);
-    QVERIFY(RenderPlot(Inputs(false, 1, 4, c)).image.save(DRAVONEL_SCREENSHOT_DIR "/plot_before_calculation.png"));
-    QVERIFY(RenderPlot(Inputs(true, 0, 4, c)).image.save(DRAVONEL_SCREENSHOT_DIR "/plot_run_a_si.png"));
-    QVERIFY(RenderPlot(Inputs(true, 1, 4, c)).image.save(DRAVONEL_SCREENSHOT_DIR "/plot_run_a_english.png"));
+    QVERIFY(SaveScreenshot(RenderPlot(Inputs(false, 1, 4, c)).image, "plot_before_calculation.png"));
+    QVERIFY(SaveScreenshot(RenderPlot(Inputs(true, 0, 4, c)).image, "plot_run_a_si.png"));
+    QVERIFY(SaveScreenshot(RenderPlot(Inputs(true, 1, 4, c)).image, "plot_run_a_english.png"));
     const Case slow = Build(CurveKind::Slow);
-    QVERIFY(RenderPlot(Inputs(true, 0, 4, slow)).image.save(DRAVONEL_SCREENSHOT_DIR "/plot_slow_si.png"));
+    QVERIFY(SaveScreenshot(RenderPlot(Inputs(true, 0, 4, slow)).image, "plot_slow_si.png"));
 }
+
+REGISTER_TEST_SUITE(CoolingPlotTest);
+#include "CoolingPlotTest.moc"

@@ -1,13 +1,12 @@
-#include "PrintPageTest.h"
-
-#include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "PlotGeometry.h"
 #include "PrintLayout.h"
+#include "RenderedPlot.h"
+#include "Screenshots.h"
+#include "SuiteMain.h"
 
 namespace {
 
@@ -29,21 +28,21 @@ PrintedPage PrintOnImage(const QSize& imageSize, bool bCalculated, const Cooling
     return {image, pageRect};
 }
 
-int Count(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& test)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += test(image.pixel(x, y)) ? 1 : 0;
-    return n;
-}
-
-bool IsDark(QRgb rgb) { return qGray(rgb) < 100; }
-bool IsVisibleInk(QRgb rgb) { return qGray(rgb) < 220; }
-bool IsChartGrey(QRgb rgb) { return (rgb & 0xFFFFFFu) == (kGrey.rgb() & 0xFFFFFFu); }
-bool IsCurveYellow(QRgb rgb) { return (rgb & 0xFFFFFFu) == (kYellow.rgb() & 0xFFFFFFu); }
+bool IsDark(QColor c) { return qGray(c.rgb()) < 100; }
+bool IsVisibleInk(QColor c) { return qGray(c.rgb()) < 220; }
+bool IsChartGrey(QColor c) { return (c.rgb() & 0xFFFFFFu) == (kGrey.rgb() & 0xFFFFFFu); }
+bool IsCurveYellow(QColor c) { return (c.rgb() & 0xFFFFFFu) == (kYellow.rgb() & 0xFFFFFFu); }
 
 }  // namespace
+
+// The printed page: title, inputs, results and the chart, on an image and in a PDF.
+class PrintPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pageShowsTextAndChart_data();
+    void pageShowsTextAndChart();
+    void pdfPageIsWritten();
+};
 
 void PrintPageTest::pageShowsTextAndChart_data()
 {
@@ -66,27 +65,26 @@ void PrintPageTest::pageShowsTextAndChart()
     const QRect& r = page.pageRect;
 
     // Ink in the title band at the top, the chart's grey area below the text.
-    QVERIFY(Count(img, QRect(r.left(), r.top(), r.width(), r.height() / 30 + 4), IsDark) > 20);
-    const int nGrey = Count(img, r, IsChartGrey);
+    QVERIFY(CountPixels(img, QRect(r.left(), r.top(), r.width(), r.height() / 30 + 4), IsDark) > 20);
+    const int nGrey = CountPixels(img, r, IsChartGrey);
     QVERIFY2(nGrey > r.width() * r.height() / 12, qPrintable(QString::number(nGrey)));
     const int nChartTop = [&] {
         for (int y = r.top(); y <= r.bottom(); ++y)
-            if (Count(img, QRect(r.left(), y, r.width(), 1), IsChartGrey) > r.width() / 4)
+            if (CountPixels(img, QRect(r.left(), y, r.width(), 1), IsChartGrey) > r.width() / 4)
                 return y;
         return r.bottom();
     }();
     QVERIFY2(nChartTop > r.top() + r.height() / 4, qPrintable(QString::number(nChartTop)));  // text first
     // The curve adds far more yellow than the legend's short line.
     const QImage before = PrintOnImage(imageSize, false, curve, dStopTime).image;
-    const int nYellowBefore = Count(before, r, IsCurveYellow);
-    QCOMPARE(Count(img, r, IsCurveYellow) > 4 * nYellowBefore + 20, calculated);
+    const int nYellowBefore = CountPixels(before, r, IsCurveYellow);
+    QCOMPARE(CountPixels(img, r, IsCurveYellow) > 4 * nYellowBefore + 20, calculated);
     if (imageSize == QSize(850, 1100) && calculated) {
-        QDir().mkpath(DRAVONEL_SCREENSHOT_DIR);
-        QVERIFY(img.save(DRAVONEL_SCREENSHOT_DIR "/printed_page_run_a.png"));
+        QVERIFY(SaveScreenshot(img, "printed_page_run_a.png"));
     }
     // Nothing falls outside the page rectangle (a glyph's faint smoothing fringe aside).
     const QRect whole(QPoint(0, 0), imageSize);
-    QCOMPARE(Count(img, whole, IsVisibleInk), Count(img, r, IsVisibleInk));
+    QCOMPARE(CountPixels(img, whole, IsVisibleInk), CountPixels(img, r, IsVisibleInk));
 }
 
 void PrintPageTest::pdfPageIsWritten()
@@ -112,3 +110,6 @@ void PrintPageTest::pdfPageIsWritten()
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.size() > 5000);
 }
+
+REGISTER_TEST_SUITE(PrintPageTest);
+#include "PrintPageTest.moc"

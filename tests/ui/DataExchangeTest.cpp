@@ -6,7 +6,8 @@
 
 #include "ExchangeHost.h"
 #include "ScriptedUiServices.h"
-#include "TestSuites.h"
+#include "SuiteMain.h"
+#include "UserInput.h"
 
 // The exchange routines as the form uses them: what text is accepted, what each refusal shows, where
 // the focus goes, and how far a refused read gets.
@@ -64,7 +65,7 @@ void DataExchangeTest::realFieldText() {
     QFETCH(double, value);
     ScriptedUiServices ui;
     ExchangeHost host;
-    host.ShowActive();
+    QVERIFY(ShowActive(host));
     host.UpdateData(false);
     host.Edit(ExchangeHost::kRealA)->setText(text);
 
@@ -105,7 +106,7 @@ void DataExchangeTest::integerFieldText() {
     QFETCH(int, value);
     ScriptedUiServices ui;
     ExchangeHost host;
-    host.ShowActive();
+    QVERIFY(ShowActive(host));
     host.UpdateData(false);
     host.Edit(ExchangeHost::kIntB)->setText(text);
 
@@ -146,7 +147,7 @@ void DataExchangeTest::writtenText() {
 void DataExchangeTest::rangeRefusalKeepsNewValueAndSelectsIt() {
     ScriptedUiServices ui;
     ExchangeHost host;
-    host.ShowActive();
+    QVERIFY(ShowActive(host));
     host.UpdateData(false);
     host.Edit(ExchangeHost::kRealA)->setText("9.75");
     host.Edit(ExchangeHost::kMonth)->setText("13");
@@ -165,7 +166,7 @@ void DataExchangeTest::rangeRefusalKeepsNewValueAndSelectsIt() {
 void DataExchangeTest::unparsableRefusalKeepsOldValueAndStopsThere() {
     ScriptedUiServices ui;
     ExchangeHost host;
-    host.ShowActive();
+    QVERIFY(ShowActive(host));
     host.UpdateData(false);
     host.Edit(ExchangeHost::kIntB)->setText("x");
     host.Edit(ExchangeHost::kRealC)->setText("8.5");
@@ -183,7 +184,7 @@ void DataExchangeTest::unparsableRefusalKeepsOldValueAndStopsThere() {
 void DataExchangeTest::onlyOnePromptPerRead() {
     ScriptedUiServices ui;
     ExchangeHost host;
-    host.ShowActive();
+    QVERIFY(ShowActive(host));
     host.UpdateData(false);
     host.Edit(ExchangeHost::kRealA)->setText("bad");
     host.Edit(ExchangeHost::kMonth)->setText("0");
@@ -197,7 +198,7 @@ void DataExchangeTest::onlyOnePromptPerRead() {
 void DataExchangeTest::unchangedTextKeepsItsSelection() {
     ScriptedUiServices ui;
     ExchangeHost host;
-    host.ShowActive();
+    QVERIFY(ShowActive(host));
     host.UpdateData(false);
     QLineEdit* pEdit = host.Edit(ExchangeHost::kRealA);
     pEdit->setFocus();

@@ -5,7 +5,8 @@
 
 #include "CDialog.h"
 #include "ScriptedUiServices.h"
-#include "TestSuites.h"
+#include "SuiteMain.h"
+#include "UserInput.h"
 
 namespace {
 
@@ -37,12 +38,6 @@ public:
     int m_nCount = 2;
 };
 
-void ShowActive(QDialog& dialog) {
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-}
-
 }  // namespace
 
 // The framework behaviour every dialog relies on: Enter, Esc, the close box, the tab order, and the seam
@@ -64,7 +59,7 @@ void DialogBehaviourTest::enterPressesTheDefaultButton() {
     ScriptedUiServices ui;
     CountDialog dialog;
     ui.QueueDialog([&](QDialog&) {
-        ShowActive(dialog);
+        if (!ShowActive(dialog)) return -1;
         // The dialog opens with the members written into its controls.
         if (dialog.Edit(kCountEdit)->text() != "2") return -1;
         dialog.Edit(kCountEdit)->setFocus();
@@ -83,7 +78,7 @@ void DialogBehaviourTest::refusedFieldKeepsTheDialogOpen() {
     CountDialog dialog;
     bool bStillOpen = false;
     ui.QueueDialog([&](QDialog&) {
-        ShowActive(dialog);
+        if (!ShowActive(dialog)) return -1;
         dialog.Edit(kCountEdit)->setText("9");
         QTest::mouseClick(qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK)), Qt::LeftButton);
         bStillOpen = dialog.isVisible();
@@ -107,7 +102,7 @@ void DialogBehaviourTest::cancelWays() {
     ScriptedUiServices ui;
     CountDialog dialog;
     ui.QueueDialog([&](QDialog&) {
-        ShowActive(dialog);
+        if (!ShowActive(dialog)) return -1;
         dialog.Edit(kCountEdit)->setText("3");
         if (closeBox)
             dialog.close();
@@ -122,7 +117,7 @@ void DialogBehaviourTest::cancelWays() {
 void DialogBehaviourTest::tabVisitsTabStopsInTemplateOrder() {
     ScriptedUiServices ui;
     CountDialog dialog;
-    ShowActive(dialog);
+    QVERIFY(ShowActive(dialog));
     dialog.Edit(kCountEdit)->setFocus(Qt::TabFocusReason);
     const int expected[] = {kNoteEdit, IDOK, kOtherButton, kCountEdit};
     for (int nId : expected) {

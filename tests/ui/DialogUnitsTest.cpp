@@ -8,7 +8,7 @@
 #include "DialogUnits.h"
 #include "FormTemplate.h"
 #include "TemplateBuilder.h"
-#include "TestSuites.h"
+#include "SuiteMain.h"
 
 // The form's texts must fit their controls whatever font the machine gives for the template font and
 // at any scaling, because dialog units follow the font.

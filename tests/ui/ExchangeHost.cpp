@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
 #include "TemplateBuilder.h"
 
@@ -47,9 +46,3 @@ void ExchangeHost::DoDataExchange(CDataExchange* pDX) {
 QLineEdit* ExchangeHost::Edit(int nId) const { return qobject_cast<QLineEdit*>(GetDlgItem(nId)); }
 QComboBox* ExchangeHost::List() const { return qobject_cast<QComboBox*>(GetDlgItem(kList)); }
 QRadioButton* ExchangeHost::Radio(int nId) const { return qobject_cast<QRadioButton*>(GetDlgItem(nId)); }
-
-void ExchangeHost::ShowActive() {
-    show();
-    activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(this));
-}

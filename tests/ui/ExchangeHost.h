@@ -33,8 +33,6 @@ public:
     QLineEdit* Edit(int nId) const;
     QComboBox* List() const;
     QRadioButton* Radio(int nId) const;
-    // Shows the window and makes it the active one, so focus changes are real.
-    void ShowActive();
 
     double m_dRealA = 1.5;
     int m_nMonth = 6;

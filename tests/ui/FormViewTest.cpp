@@ -7,7 +7,8 @@
 
 #include "CFormView.h"
 #include "ScriptedUiServices.h"
-#include "TestSuites.h"
+#include "SuiteMain.h"
+#include "UserInput.h"
 
 namespace {
 
@@ -53,12 +54,6 @@ public:
     bool m_bPullFocusBack = false;
 };
 
-void ShowActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
 }  // namespace
 
 // The form's event wiring: when a field counts as left, that handlers never nest, and that only the
@@ -78,7 +73,7 @@ private slots:
 void FormViewTest::leavingAFieldFiresWhetherOrNotItChanged() {
     ScriptedUiServices ui;
     CountingForm form;
-    ShowActive(form);
+    QVERIFY(ShowActive(form));
     form.Edit(kFirstEdit)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(form.Edit(kFirstEdit), Qt::Key_Tab);
     QCOMPARE(form.m_nFirstLeft, 1);
@@ -93,19 +88,19 @@ void FormViewTest::leavingAFieldFiresWhetherOrNotItChanged() {
 void FormViewTest::losingActivationIsNotLeaving() {
     ScriptedUiServices ui;
     CountingForm form;
-    ShowActive(form);
+    QVERIFY(ShowActive(form));
     form.Edit(kFirstEdit)->setFocus(Qt::TabFocusReason);
     QWidget other;
-    ShowActive(other);
+    QVERIFY(ShowActive(other));
     QCOMPARE(form.m_nFirstLeft, 0);
-    ShowActive(form);
+    QVERIFY(ShowActive(form));
     QCOMPARE(form.m_nFirstLeft, 0);
 }
 
 void FormViewTest::handlersDoNotNest() {
     ScriptedUiServices ui;
     CountingForm form;
-    ShowActive(form);
+    QVERIFY(ShowActive(form));
     form.m_bPullFocusBack = true;
     form.Edit(kFirstEdit)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(form.Edit(kFirstEdit), Qt::Key_Tab);
@@ -119,7 +114,7 @@ void FormViewTest::handlersDoNotNest() {
 void FormViewTest::onlyTheUsersListChangesCount() {
     ScriptedUiServices ui;
     CountingForm form;
-    ShowActive(form);
+    QVERIFY(ShowActive(form));
     form.m_nListIndex = 0;
     form.UpdateData(false);
     form.m_nListIndex = -1;
@@ -135,7 +130,7 @@ void FormViewTest::onlyTheUsersListChangesCount() {
 void FormViewTest::radioClickSeesTheNewCheck() {
     ScriptedUiServices ui;
     CountingForm form;
-    ShowActive(form);
+    QVERIFY(ShowActive(form));
     QTest::mouseClick(qobject_cast<QRadioButton*>(form.GetDlgItem(kRadioB)), Qt::LeftButton);
     QCOMPARE(form.m_nRadioBChecked, 1);
     QCOMPARE(form.IsDlgButtonChecked(kRadioA), 0);
@@ -145,7 +140,7 @@ void FormViewTest::formScrollsWhenTheWindowIsSmaller() {
     ScriptedUiServices ui;
     CountingForm form;
     form.resize(form.Page()->width() / 2, form.Page()->height() / 2);
-    ShowActive(form);
+    QVERIFY(ShowActive(form));
     QVERIFY(form.horizontalScrollBar()->maximum() > 0);
     QVERIFY(form.verticalScrollBar()->maximum() > 0);
     form.resize(form.Page()->width() + 40, form.Page()->height() + 40);

@@ -2,7 +2,8 @@
 
 #include "CompactionWindow.h"
 #include "Resource.h"
-#include "TestSuites.h"
+#include "ScriptedRecords.h"
+#include "SuiteMain.h"
 #include "ViewHarness.h"
 
 // "Calculate": the stop time and notice of each worked run, and the start time the chart reads off the
@@ -51,8 +52,8 @@ void CalculateTest::workedRuns() {
     form.m_ui.ClearRecords();
     form.Click(IDC_CALCULATE);
 
-    QCOMPARE(form.MessageTexts(), QStringList{});
-    QCOMPARE(form.DialogClasses(), notice.isEmpty() ? QStringList{} : QStringList{notice});
+    QCOMPARE(MessageTexts(form.m_ui), QStringList{});
+    QCOMPARE(DialogClasses(form.m_ui), notice.isEmpty() ? QStringList{} : QStringList{notice});
     QCOMPARE(form.Shown(IDC_STOP_TIME), stopShown);
     QCOMPARE(form.m_pView->m_nLastSample, lastSample);
     const int nStart = FindStartTime(*form.m_pView, 120.0, UNITS_SI);
@@ -91,7 +92,7 @@ void CalculateTest::refusedFieldDoesNotStopTheRun() {
     form.Click(IDC_CALCULATE);
     // Once when the click takes the focus from the month, once when "Calculate" reads the form.
     const QString prompt = "Please enter an integer between 1 and 12.";
-    QCOMPARE(form.MessageTexts(), (QStringList{prompt, prompt}));
+    QCOMPARE(MessageTexts(form.m_ui), (QStringList{prompt, prompt}));
     QVERIFY(form.m_pView->m_bCalculated);
     QVERIFY(form.Shown(IDC_STOP_TIME) != "0");
 }
@@ -113,7 +114,7 @@ void CalculateTest::startTimeNeverCarriesOver() {
     form.m_ui.ClearRecords();
     form.Click(IDC_CALCULATE);
     QCOMPARE(form.m_pView->m_nLastSample, 1);
-    QCOMPARE(form.DialogClasses(), QStringList{"CRapidCoolingDlg"});
+    QCOMPARE(DialogClasses(form.m_ui), QStringList{"CRapidCoolingDlg"});
     QCOMPARE(form.Shown(IDC_STOP_TIME), QString("0"));
     QCOMPARE(form.Shown(IDC_START_TIME), QString("0"));
 }

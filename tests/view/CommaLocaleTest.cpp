@@ -1,13 +1,11 @@
-#include <QDir>
-#include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
 #include <clocale>
 
-#include "Report.h"
 #include "Resource.h"
-#include "TestSuites.h"
+#include "ScriptedRecords.h"
+#include "SuiteMain.h"
+#include "TestFiles.h"
 #include "ViewHarness.h"
 
 // Run under a decimal-comma locale (set up by CTest): fields and the exported file keep the full stop.
@@ -37,33 +35,23 @@ void CommaLocaleTest::fieldsKeepTheFullStop() {
     QVERIFY(form.m_ui.m_messages.empty());
     QCOMPARE(form.m_pView->m_dAirTemp, 12.5);
     form.Enter(IDC_AIR_TEMP, "12,5");
-    QCOMPARE(form.MessageTexts(), QStringList{"Please enter a number."});
+    QCOMPARE(MessageTexts(form.m_ui), QStringList{"Please enter a number."});
     QCOMPARE(form.Shown(IDC_AIR_TEMP), QString("12.5"));
 }
 
 void CommaLocaleTest::exportKeepsTheFullStop() {
-    QTemporaryDir folder;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
+    const TemporaryCurrentFolder folder;
+    QVERIFY(folder.IsCurrent());
     ViewHarness form;
     form.EnterRunA();
     form.Click(IDC_CALCULATE);
     QCOMPARE(form.Shown(IDC_STOP_TIME), QString("68"));
     form.Click(IDC_EXPORT);  // the dialog's default answer keeps "Output.xls"
-    QFile file("Output.xls");
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
-    QDir::setCurrent(previous);
-
-    std::tm local{};
-    localtime_r(&form.m_now, &local);
-    const CDravonelView& view = *form.m_pView;
-    const std::string expected =
-        WriteReport(view, ReportResults{view.m_dStartTemp, view.m_nStartTime, view.m_dStopTime}, view, local);
-    QCOMPARE(written, QByteArray::fromStdString(expected));
+    const QByteArray written = ReadFileBytes("Output.xls");
+    QCOMPARE(written, form.ExpectedReport());
     QVERIFY(written.contains("Air Temp:\t10.00\tC\r\n"));
     QVERIFY(!written.contains(','));
 }
 
-REGISTER_TEST_SUITE(CommaLocaleTest);
+REGISTER_TEST_SUITE_WITH_OWN_LOCALE(CommaLocaleTest);
 #include "CommaLocaleTest.moc"

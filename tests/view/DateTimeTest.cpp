@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "Resource.h"
-#include "TestSuites.h"
+#include "SuiteMain.h"
 #include "ViewHarness.h"
 
 // The paving date and time: the clock fill and the silent day corrections when a field is left.

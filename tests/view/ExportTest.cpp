@@ -1,38 +1,18 @@
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "ExportDlg.h"
-#include "Report.h"
 #include "Resource.h"
-#include "TestSuites.h"
+#include "ScriptedRecords.h"
+#include "SuiteMain.h"
+#include "TestFiles.h"
+#include "UserInput.h"
 #include "ViewHarness.h"
 
 namespace {
 
 const QString kExported = "Data has been exported to designated file";
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// What the report writer gives for the view's members as they stand, dated by the view's clock.
-QByteArray ExpectedReport(const ViewHarness& form) {
-    const CDravonelView& view = *form.m_pView;
-    std::tm local{};
-    localtime_r(&form.m_now, &local);
-    const ReportResults results{view.m_dStartTemp, view.m_nStartTime, view.m_dStopTime};
-    return QByteArray::fromStdString(WriteReport(view, results, view, local));
-}
 
 }  // namespace
 
@@ -49,7 +29,6 @@ private slots:
     void failedWriteClaimsNothing_data();
     void failedWriteClaimsNothing();
     void escapeWritesNothing();
-    void emptyNameKeepsTheDialogOpen();
     void nextExportOffersTheLastName();
 
 private:
@@ -57,35 +36,25 @@ private:
     // or Esc when bEscape.
     ScriptedUiServices::DialogHandler ExportAs(const QString& name, bool bEscape = false);
 
-    std::unique_ptr<QTemporaryDir> m_pFolder;
-    QString m_previousFolder;
+    std::unique_ptr<TemporaryCurrentFolder> m_pFolder;
     QStringList m_offered;
 };
 
 void ExportTest::init() {
-    m_pFolder = std::make_unique<QTemporaryDir>();
-    m_previousFolder = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_pFolder->path()));
+    m_pFolder = std::make_unique<TemporaryCurrentFolder>();
+    QVERIFY(m_pFolder->IsCurrent());
     m_offered.clear();
 }
 
-void ExportTest::cleanup() {
-    QDir::setCurrent(m_previousFolder);
-    m_pFolder.reset();
-}
+void ExportTest::cleanup() { m_pFolder.reset(); }
 
 ScriptedUiServices::DialogHandler ExportTest::ExportAs(const QString& name, bool bEscape) {
     return [this, name, bEscape](QDialog& dialog) {
-        auto& exportDialog = static_cast<CExportDlg&>(dialog);
-        dialog.show();
-        dialog.activateWindow();
-        if (!QTest::qWaitForWindowActive(&dialog)) return -1;
-        auto* pEdit = qobject_cast<QLineEdit*>(exportDialog.GetDlgItem(IDC_EXPORT_FILE));
+        if (!ShowActive(dialog)) return -1;
+        auto* pEdit = qobject_cast<QLineEdit*>(static_cast<CExportDlg&>(dialog).GetDlgItem(IDC_EXPORT_FILE));
         m_offered << pEdit->text();
         pEdit->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(pEdit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(pEdit, Qt::Key_Delete);
-        QTest::keyClicks(pEdit, name);
+        ReplaceText(*pEdit, name);
         QTest::keyClick(pEdit, bEscape ? Qt::Key_Escape : Qt::Key_Return);
         return dialog.result();
     };
@@ -109,11 +78,11 @@ void ExportTest::exportedFileIsTheReport() {
     form.m_ui.QueueDialog(ExportAs("runA.xls"));
     form.Click(IDC_EXPORT);
 
-    QCOMPARE(form.MessageTexts(), QStringList{kExported});
+    QCOMPARE(MessageTexts(form.m_ui), QStringList{kExported});
     QCOMPARE(form.m_ui.m_messages[0].caption, QString("Export Successful!"));
     QCOMPARE(form.m_ui.m_messages[0].type, MB_OK | MB_ICONINFORMATION);
-    const QByteArray written = ReadFile("runA.xls");
-    QCOMPARE(written, ExpectedReport(form));
+    const QByteArray written = ReadFileBytes("runA.xls");
+    QCOMPARE(written, form.ExpectedReport());
 
     // The table opens as columns: a header of three tab-separated names, then one row a minute.
     const QList<QByteArray> lines = written.split('\n');
@@ -143,9 +112,9 @@ void ExportTest::failedWriteClaimsNothing_data() {
 
 void ExportTest::failedWriteClaimsNothing() {
     QFETCH(QString, name);
-    WriteFile("Output.xls", "earlier report\r\n");
+    QVERIFY(WriteFileBytes("Output.xls", "earlier report\r\n"));
     QVERIFY(QDir().mkdir("Reports.xls"));
-    WriteFile("Reports.xls/keep.txt", "kept");
+    QVERIFY(WriteFileBytes("Reports.xls/keep.txt", "kept"));
     ViewHarness form;
     form.Click(IDC_CALCULATE);
     form.m_ui.ClearRecords();
@@ -156,14 +125,14 @@ void ExportTest::failedWriteClaimsNothing() {
     QCOMPARE(form.m_ui.m_messages[0].caption, QString("Can Not Export"));
     QCOMPARE(form.m_ui.m_messages[0].type, MB_OK | MB_ICONEXCLAMATION);
     QVERIFY2(form.m_ui.m_messages[0].text.contains(name), qPrintable(form.m_ui.m_messages[0].text));
-    QCOMPARE(ReadFile("Output.xls"), QByteArray("earlier report\r\n"));
-    QCOMPARE(ReadFile("Reports.xls/keep.txt"), QByteArray("kept"));
+    QCOMPARE(ReadFileBytes("Output.xls"), QByteArray("earlier report\r\n"));
+    QCOMPARE(ReadFileBytes("Reports.xls/keep.txt"), QByteArray("kept"));
     QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"Output.xls"});
     QCOMPARE(QDir("Reports.xls").entryList(QDir::Files | QDir::Hidden), QStringList{"keep.txt"});
 }
 
 void ExportTest::escapeWritesNothing() {
-    WriteFile("Output.xls", "earlier report\r\n");
+    QVERIFY(WriteFileBytes("Output.xls", "earlier report\r\n"));
     ViewHarness form;
     form.Click(IDC_CALCULATE);
     form.m_ui.ClearRecords();
@@ -172,29 +141,8 @@ void ExportTest::escapeWritesNothing() {
     QVERIFY(form.m_ui.m_messages.empty());
     QCOMPARE(form.m_ui.m_dialogs[0].nResult, IDCANCEL);
     QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"Output.xls"});
-    QCOMPARE(ReadFile("Output.xls"), QByteArray("earlier report\r\n"));
+    QCOMPARE(ReadFileBytes("Output.xls"), QByteArray("earlier report\r\n"));
     QCOMPARE(form.m_pView->m_strExportFile, std::string("Output.xls"));
-}
-
-void ExportTest::emptyNameKeepsTheDialogOpen() {
-    ViewHarness form;
-    form.Click(IDC_CALCULATE);
-    form.m_ui.ClearRecords();
-    bool bOpenAfterEmptyName = false;
-    form.m_ui.QueueDialog([&](QDialog& dialog) {
-        auto& exportDialog = static_cast<CExportDlg&>(dialog);
-        dialog.show();
-        auto* pEdit = qobject_cast<QLineEdit*>(exportDialog.GetDlgItem(IDC_EXPORT_FILE));
-        pEdit->clear();
-        QTest::keyClick(pEdit, Qt::Key_Return);
-        bOpenAfterEmptyName = dialog.isVisible();
-        QTest::keyClick(pEdit, Qt::Key_Escape);
-        return dialog.result();
-    });
-    form.Click(IDC_EXPORT);
-    QVERIFY(bOpenAfterEmptyName);
-    QCOMPARE(form.MessageTexts(), QStringList{"Filename has not been selected"});
-    QVERIFY(QDir(".").entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 void ExportTest::nextExportOffersTheLastName() {

@@ -3,7 +3,8 @@
 #include <QTest>
 
 #include "Resource.h"
-#include "TestSuites.h"
+#include "ScriptedRecords.h"
+#include "SuiteMain.h"
 #include "ViewHarness.h"
 
 // Leaving a field: integer prompts with the focus put back, real numbers clamped with a message and
@@ -33,7 +34,7 @@ void FieldValidationTest::monthOutOfRangeIsRefusedAndSelected() {
     ViewHarness form;
     form.m_ui.ClearRecords();
     form.Enter(IDC_MONTH, "13");
-    QCOMPARE(form.MessageTexts(), QStringList{"Please enter an integer between 1 and 12."});
+    QCOMPARE(MessageTexts(form.m_ui), QStringList{"Please enter an integer between 1 and 12."});
     QCOMPARE(form.m_ui.m_messages[0].caption, QString("Dravonel"));
     QCOMPARE(form.m_ui.m_messages[0].type, MB_OK | MB_ICONEXCLAMATION);
     QCOMPARE(QApplication::focusWidget(), form.Edit(IDC_MONTH));
@@ -79,7 +80,7 @@ void FieldValidationTest::integerFields() {
     ViewHarness form;
     form.m_ui.ClearRecords();
     form.Enter(control, typed);
-    QCOMPARE(form.MessageTexts(), prompt.isEmpty() ? QStringList{} : QStringList{prompt});
+    QCOMPARE(MessageTexts(form.m_ui), prompt.isEmpty() ? QStringList{} : QStringList{prompt});
     QCOMPARE(form.Shown(control), shown);
     if (!prompt.isEmpty()) QCOMPARE(QApplication::focusWidget(), form.Edit(control));
 }
@@ -91,7 +92,7 @@ void FieldValidationTest::fieldWithoutHandlerIsReportedAtTheNextRead() {
     form.Enter(IDC_YEAR, "1989");
     QVERIFY(form.m_ui.m_messages.empty());  // neither field has a handler of its own
     form.Enter(IDC_AIR_TEMP, "55");
-    QCOMPARE(form.MessageTexts(), QStringList{"Please enter an integer between 1990 and 3001."});
+    QCOMPARE(MessageTexts(form.m_ui), QStringList{"Please enter an integer between 1990 and 3001."});
     QCOMPARE(QApplication::focusWidget(), form.Edit(IDC_YEAR));
     QCOMPARE(form.m_pView->m_nMinute, 60);
 }
@@ -181,7 +182,7 @@ void FieldValidationTest::realFields() {
     if (si) form.Click(IDC_UNITS_SI);
     form.m_ui.ClearRecords();
     form.Enter(control, typed);
-    QCOMPARE(form.MessageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(MessageTexts(form.m_ui), message.isEmpty() ? QStringList{} : QStringList{message});
     QCOMPARE(form.Shown(control), shown);
     if (message == kMinimum || message == kMaximum) {
         QCOMPARE(form.m_ui.m_messages[0].caption, QString("Value Out of Range"));

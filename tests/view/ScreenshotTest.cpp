@@ -1,8 +1,9 @@
-#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include "Resource.h"
-#include "TestSuites.h"
+#include "Screenshots.h"
+#include "SuiteMain.h"
 #include "ViewHarness.h"
 
 // Pictures of the form with the default inputs before and after "Calculate", in both unit systems,
@@ -23,15 +24,13 @@ void ScreenshotTest::formBeforeAndAfterCalculate_data() {
 
 void ScreenshotTest::formBeforeAndAfterCalculate() {
     QFETCH(bool, si);
-    const QString folder = QString::fromUtf8(DRAVONEL_SCREENSHOT_DIR);
-    QVERIFY(QDir().mkpath(folder));
-    const QString stem = folder + "/form-" + QTest::currentDataTag();
+    const QString stem = QString("form-") + QTest::currentDataTag();
     ViewHarness form;
     if (si) form.Click(IDC_UNITS_SI);
-    QVERIFY(form.WindowImage().save(stem + "-before.png"));
+    QVERIFY(SaveScreenshot(form.WindowImage(), stem + "-before.png"));
     form.Click(IDC_CALCULATE);
-    QVERIFY(form.WindowImage().save(stem + "-after.png"));
-    QVERIFY(QFile::exists(stem + "-after.png"));
+    QVERIFY(SaveScreenshot(form.WindowImage(), stem + "-after.png"));
+    QVERIFY(QFile::exists(ScreenshotPath(stem + "-after.png")));
 }
 
 REGISTER_TEST_SUITE(ScreenshotTest);

@@ -3,7 +3,7 @@
 
 #include "CompactionWindow.h"
 #include "Resource.h"
-#include "TestSuites.h"
+#include "SuiteMain.h"
 #include "ViewHarness.h"
 
 // The material decides whether the moisture lists apply; the high grade moves the start time at once.

@@ -4,7 +4,8 @@
 #include <QTest>
 
 #include "Resource.h"
-#include "TestSuites.h"
+#include "ScriptedRecords.h"
+#include "SuiteMain.h"
 #include "ViewHarness.h"
 
 // A fresh start: the disclaimer comes first, then the form shows the defaults and the clock's date.
@@ -23,7 +24,7 @@ class StartupTest : public QObject {
 
 void StartupTest::disclaimerComesFirst() {
     ViewHarness form;
-    QCOMPARE(form.DialogClasses(), QStringList{"CDisclaimerDlg"});
+    QCOMPARE(DialogClasses(form.m_ui), QStringList{"CDisclaimerDlg"});
     QCOMPARE(form.m_ui.m_dialogs[0].nSequence, 0);
     QVERIFY(form.m_bDisclaimerBeforeAnyWindow);
     QVERIFY(form.m_ui.m_messages.empty());
@@ -110,7 +111,7 @@ void StartupTest::tabFollowsTheTemplateOrder() {
 void StartupTest::disclaimerButtonShowsItAgain() {
     ViewHarness form;
     form.Click(IDC_DISCLAIMER);
-    QCOMPARE(form.DialogClasses(), (QStringList{"CDisclaimerDlg", "CDisclaimerDlg"}));
+    QCOMPARE(DialogClasses(form.m_ui), (QStringList{"CDisclaimerDlg", "CDisclaimerDlg"}));
 }
 
 REGISTER_TEST_SUITE(StartupTest);

@@ -2,7 +2,8 @@
 #include <QTest>
 
 #include "Resource.h"
-#include "TestSuites.h"
+#include "ScriptedRecords.h"
+#include "SuiteMain.h"
 #include "ViewHarness.h"
 
 // The unit switch converts the stored values in place, rounds them to hundredths, swaps labels and
@@ -90,7 +91,7 @@ void UnitSwitchTest::convertedValueBeyondTheSiMaximumIsClampedWhenLeft() {
     form.m_ui.ClearRecords();
     form.Edit(IDC_DELIVERY_TEMP)->setFocus(Qt::TabFocusReason);
     form.Leave();
-    QCOMPARE(form.MessageTexts(), QStringList{"Value will automatically be set to maximum."});
+    QCOMPARE(MessageTexts(form.m_ui), QStringList{"Value will automatically be set to maximum."});
     QCOMPARE(form.Shown(IDC_DELIVERY_TEMP), QString("157.2"));
 }
 

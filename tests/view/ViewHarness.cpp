@@ -8,19 +8,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "Report.h"
 #include "Resource.h"
-
-std::time_t LocalClock(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond) {
-    std::tm local{};
-    local.tm_year = nYear - 1900;
-    local.tm_mon = nMonth - 1;
-    local.tm_mday = nDay;
-    local.tm_hour = nHour;
-    local.tm_min = nMinute;
-    local.tm_sec = nSecond;
-    local.tm_isdst = -1;
-    return std::mktime(&local);
-}
+#include "UserInput.h"
 
 ViewHarness::ViewHarness(std::time_t now) : m_now(now) {
     m_ui.QueueDialog([this](QDialog&) {
@@ -33,9 +23,7 @@ ViewHarness::ViewHarness(std::time_t now) : m_now(now) {
     m_pView = std::make_unique<CDravonelView>(nullptr, [this] { return m_now; });
     m_pView->OnInitialUpdate();
     m_pView->resize(m_pView->Page()->size() + QSize(4, 4));
-    m_pView->show();
-    m_pView->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_pView.get()));
+    QVERIFY(ShowActive(*m_pView));
 }
 
 ViewHarness::~ViewHarness() = default;
@@ -59,20 +47,14 @@ bool ViewHarness::IsEnabled(int nId) const { return m_pView->GetDlgItem(nId)->is
 
 void ViewHarness::EnsureActive() {
     // A scripted dialog that was shown takes the activation with it when it closes.
-    if (m_pView->isActiveWindow()) return;
-    m_pView->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_pView.get()));
+    if (!m_pView->isActiveWindow()) QVERIFY(ShowActive(*m_pView));
 }
 
 void ViewHarness::Type(int nId, const QString& text) {
     EnsureActive();
     QLineEdit* pEdit = Edit(nId);
     QTest::mouseClick(pEdit, Qt::LeftButton);
-    QTest::keyClick(pEdit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(pEdit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(pEdit, text);
+    ReplaceText(*pEdit, text);
 }
 
 void ViewHarness::Leave() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
@@ -101,18 +83,6 @@ void ViewHarness::Choose(int nId, const QString& entry) {
     for (int i = nFrom; i > nIndex; --i) QTest::keyClick(pItems, Qt::Key_Up);
     QTest::keyClick(pItems, Qt::Key_Return);
     QTRY_VERIFY(!pItems->window()->isVisible());
-}
-
-QStringList ViewHarness::MessageTexts() const {
-    QStringList texts;
-    for (const auto& message : m_ui.m_messages) texts << message.text;
-    return texts;
-}
-
-QStringList ViewHarness::DialogClasses() const {
-    QStringList classes;
-    for (const auto& dialog : m_ui.m_dialogs) classes << dialog.className;
-    return classes;
 }
 
 void ViewHarness::EnterRunA() {
@@ -158,3 +128,11 @@ void ViewHarness::EnterHotRun() {
 QImage ViewHarness::PageImage() const { return m_pView->Page()->grab().toImage(); }
 
 QImage ViewHarness::WindowImage() const { return m_pView->grab().toImage(); }
+
+QByteArray ViewHarness::ExpectedReport() const {
+    std::tm local{};
+    localtime_r(&m_now, &local);
+    const CDravonelView& view = *m_pView;
+    const ReportResults results{view.m_dStartTemp, view.m_nStartTime, view.m_dStopTime};
+    return QByteArray::fromStdString(WriteReport(view, results, view, local));
+}

@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "CDravonelView.h"
+#include "LocalClock.h"
 #include "ScriptedUiServices.h"
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-// Local time as the clock would give it.
-std::time_t LocalClock(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond = 0);
 
 // A form on screen, driven the way a user drives it, with every modal window answered by the script.
 // The clock stands still at `now` (15 June 2024, 12:00 unless given) until a test moves it.
@@ -44,10 +42,6 @@ public:
     // Opens the list with a click, moves to `entry` with the arrow keys and takes it with Enter.
     void Choose(int nId, const QString& entry);
 
-    // The texts of the message boxes shown since the last ClearRecords, in order.
-    QStringList MessageTexts() const;
-    QStringList DialogClasses() const;
-
     // Inputs of the worked runs, typed into the form in SI units.
     void EnterRunA();    // 15 June 12:00, lat 45, Clear & Dry, air 10, wind 8, 75 mm at 150 C on 10 C
     void EnterRunB();    // 1 November 22:00, air 0, wind 30 km/h, 25 mm at 140 C on 0 C
@@ -57,6 +51,9 @@ public:
     QImage PageImage() const;
     // The whole window as a user sees it.
     QImage WindowImage() const;
+    // What the report writer gives for the view's members as they stand, dated by the view's clock:
+    // the bytes "Export Data" must write.
+    QByteArray ExpectedReport() const;
 
     ScriptedUiServices m_ui;  // before the view: the disclaimer is shown while it is made
     std::time_t m_now;
