@@ -9,8 +9,7 @@
 #include "MainFrameResources.h"
 #include "Pictures.h"
 
-CDravonelApp::CDravonelApp()
-{
+CDravonelApp::CDravonelApp() {
     QApplication::setApplicationName(QString::fromUtf8(LoadResourceString(AFX_IDS_APP_TITLE)));
     QApplication::setApplicationVersion(QString::fromUtf8(kProgramVersion));
     QApplication::setWindowIcon(MainIcon());
@@ -18,8 +17,7 @@ CDravonelApp::CDravonelApp()
 
 CDravonelApp::~CDravonelApp() = default;
 
-bool CDravonelApp::InitInstance(CDravonelView::Clock clock)
-{
+bool CDravonelApp::InitInstance(CDravonelView::Clock clock) {
     m_pDoc = std::make_unique<CDravonelDoc>();
     auto appCommands = [this](int nId) { return OnCommand(nId); };
     m_pMainWnd = std::make_unique<CMainFrame>(*m_pDoc, appCommands, std::move(clock));
@@ -32,31 +30,36 @@ bool CDravonelApp::InitInstance(CDravonelView::Clock clock)
     return true;
 }
 
-bool CDravonelApp::OnCommand(int nId)
-{
+bool CDravonelApp::OnCommand(int nId) {
     switch (nId) {
-    case ID_APP_ABOUT: OnAppAbout(); return true;
-    case ID_FILE_NEW: OnFileNew(); return true;
-    case ID_FILE_OPEN: OnFileOpen(); return true;
-    case ID_APP_EXIT: OnAppExit(); return true;
-    default: return false;
+        case ID_APP_ABOUT:
+            OnAppAbout();
+            return true;
+        case ID_FILE_NEW:
+            OnFileNew();
+            return true;
+        case ID_FILE_OPEN:
+            OnFileOpen();
+            return true;
+        case ID_APP_EXIT:
+            OnAppExit();
+            return true;
+        default:
+            return false;
     }
 }
 
-void CDravonelApp::OnAppAbout()
-{
+void CDravonelApp::OnAppAbout() {
     CAboutDlg aboutDlg;
     aboutDlg.DoModal();
 }
 
-void CDravonelApp::OnFileNew()
-{
+void CDravonelApp::OnFileNew() {
     if (!m_pDoc->OnNewDocument()) return;
     m_pMainWnd->GetActiveView().OnInitialUpdate();
 }
 
-void CDravonelApp::OnFileOpen()
-{
+void CDravonelApp::OnFileOpen() {
     const QString pathName = PromptFileName(m_pMainWnd.get(), true, {});
     if (pathName.isEmpty() || !m_pDoc->OnOpenDocument(pathName)) return;
     m_pMainWnd->GetActiveView().OnInitialUpdate();

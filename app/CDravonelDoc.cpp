@@ -11,8 +11,7 @@ namespace {
 
 constexpr const char* kUntitled = "Untitled";
 
-void ReportFileError(const QString& action, const QString& pathName, const QString& reason)
-{
+void ReportFileError(const QString& action, const QString& pathName, const QString& reason) {
     AfxMessageBox(QStringLiteral("Could not %1 \"%2\".\n%3").arg(action, pathName, reason),
                   MB_OK | MB_ICONEXCLAMATION);
 }
@@ -21,14 +20,12 @@ void ReportFileError(const QString& action, const QString& pathName, const QStri
 
 CDravonelDoc::CDravonelDoc() : m_strTitle(QString::fromUtf8(kUntitled)) {}
 
-bool CDravonelDoc::OnNewDocument()
-{
+bool CDravonelDoc::OnNewDocument() {
     SetPathName({}, false);
     return true;
 }
 
-bool CDravonelDoc::OnOpenDocument(const QString& pathName)
-{
+bool CDravonelDoc::OnOpenDocument(const QString& pathName) {
     QFile file(pathName);
     if (!file.open(QIODevice::ReadOnly)) {
         ReportFileError(QStringLiteral("open"), pathName, file.errorString());
@@ -39,8 +36,7 @@ bool CDravonelDoc::OnOpenDocument(const QString& pathName)
     return true;
 }
 
-bool CDravonelDoc::OnSaveDocument(const QString& pathName)
-{
+bool CDravonelDoc::OnSaveDocument(const QString& pathName) {
     // QSaveFile writes beside the target and renames at commit, so a failed write leaves the old file.
     QSaveFile file(pathName);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -56,8 +52,7 @@ bool CDravonelDoc::OnSaveDocument(const QString& pathName)
     return true;
 }
 
-bool CDravonelDoc::DoFileSave(QWidget* pOwner)
-{
+bool CDravonelDoc::DoFileSave(QWidget* pOwner) {
     QString pathName = m_bPathWrittenByUs ? m_strPathName : QString();
     if (pathName.isEmpty()) {
         const QString proposed = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
@@ -69,8 +64,7 @@ bool CDravonelDoc::DoFileSave(QWidget* pOwner)
 
 void CDravonelDoc::Serialize(QIODevice&, bool) {}
 
-void CDravonelDoc::SetPathName(const QString& pathName, bool bWrittenByUs)
-{
+void CDravonelDoc::SetPathName(const QString& pathName, bool bWrittenByUs) {
     m_strPathName = pathName.isEmpty() ? QString() : QFileInfo(pathName).absoluteFilePath();
     m_bPathWrittenByUs = bWrittenByUs && !pathName.isEmpty();
     m_strTitle = pathName.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(pathName).fileName();

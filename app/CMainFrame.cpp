@@ -23,8 +23,7 @@ constexpr std::array kDocCommands = {ID_FILE_SAVE};
 constexpr std::array kAppCommands = {ID_APP_ABOUT, ID_APP_EXIT, ID_FILE_NEW, ID_FILE_OPEN};
 
 template <std::size_t N>
-bool Contains(const std::array<int, N>& ids, int nId)
-{
+bool Contains(const std::array<int, N>& ids, int nId) {
     return std::find(ids.begin(), ids.end(), nId) != ids.end();
 }
 
@@ -35,8 +34,7 @@ constexpr QSize kDecorationAllowance(16, 48);
 }  // namespace
 
 CMainFrame::CMainFrame(CDravonelDoc& doc, AppCommandHandler appCommands, CDravonelView::Clock clock)
-    : m_doc(doc), m_appCommands(std::move(appCommands))
-{
+    : m_doc(doc), m_appCommands(std::move(appCommands)) {
     setWindowIcon(MainIcon());
     CreateActions();
     CreateMenu();
@@ -49,48 +47,55 @@ CMainFrame::CMainFrame(CDravonelDoc& doc, AppCommandHandler appCommands, CDravon
     connect(&m_doc, &CDravonelDoc::TitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
 }
 
-bool CMainFrame::IsHandledCommand(int nId)
-{
+bool CMainFrame::IsHandledCommand(int nId) {
     return Contains(kViewCommands, nId) || Contains(kFrameCommands, nId) || Contains(kDocCommands, nId) ||
            Contains(kAppCommands, nId);
 }
 
-bool CMainFrame::OnCmdMsg(int nId)
-{
+bool CMainFrame::OnCmdMsg(int nId) {
     switch (nId) {
-    case ID_FILE_PRINT: OnFilePrint(); return true;
-    case ID_VIEW_TOOLBAR: ShowControlBar(*m_pToolBar, m_pToolBar->isHidden()); return true;
-    case ID_VIEW_STATUS_BAR: ShowControlBar(*m_pStatusBar, m_pStatusBar->isHidden()); return true;
-    case ID_HELP_FINDER: OnHelpTopic({}); return true;
-    case ID_HELP:
-    case ID_CONTEXT_HELP: OnHelpTopic(FocusedFieldAnchor()); return true;
-    case ID_FILE_SAVE: m_doc.DoFileSave(this); return true;
-    default: return Contains(kAppCommands, nId) && m_appCommands && m_appCommands(nId);
+        case ID_FILE_PRINT:
+            OnFilePrint();
+            return true;
+        case ID_VIEW_TOOLBAR:
+            ShowControlBar(*m_pToolBar, m_pToolBar->isHidden());
+            return true;
+        case ID_VIEW_STATUS_BAR:
+            ShowControlBar(*m_pStatusBar, m_pStatusBar->isHidden());
+            return true;
+        case ID_HELP_FINDER:
+            OnHelpTopic({});
+            return true;
+        case ID_HELP:
+        case ID_CONTEXT_HELP:
+            OnHelpTopic(FocusedFieldAnchor());
+            return true;
+        case ID_FILE_SAVE:
+            m_doc.DoFileSave(this);
+            return true;
+        default:
+            return Contains(kAppCommands, nId) && m_appCommands && m_appCommands(nId);
     }
 }
 
 void CMainFrame::OnFilePrint() { PrintFormPage(*m_pView, this); }
 
-void CMainFrame::ShowControlBar(QWidget& bar, bool bShow)
-{
+void CMainFrame::ShowControlBar(QWidget& bar, bool bShow) {
     bar.setVisible(bShow);
     RefreshToggleChecks();
 }
 
-void CMainFrame::RefreshToggleChecks()
-{
+void CMainFrame::RefreshToggleChecks() {
     m_actions.value(ID_VIEW_TOOLBAR)->setChecked(!m_pToolBar->isHidden());
     m_actions.value(ID_VIEW_STATUS_BAR)->setChecked(!m_pStatusBar->isHidden());
 }
 
-void CMainFrame::OnUpdateFrameTitle()
-{
+void CMainFrame::OnUpdateFrameTitle() {
     const QString appName = QString::fromUtf8(LoadResourceString(AFX_IDS_APP_TITLE));
     setWindowTitle(QStringLiteral("%1 - %2").arg(m_doc.GetTitle(), appName));
 }
 
-QSize CMainFrame::FormFittingSize() const
-{
+QSize CMainFrame::FormFittingSize() const {
     // Ask the layout what it needs around a view that must show the whole form page.
     const int nFrame = 2 * m_pView->frameWidth();
     const QSize formSize = m_pView->Page()->size() + QSize(nFrame, nFrame);
@@ -101,8 +106,7 @@ QSize CMainFrame::FormFittingSize() const
     return wanted;
 }
 
-QSize CMainFrame::DefaultSize() const
-{
+QSize CMainFrame::DefaultSize() const {
     QSize wanted = FormFittingSize();
     const QScreen* pScreen = screen();
     if (!pScreen) return wanted;
@@ -114,8 +118,7 @@ QSize CMainFrame::DefaultSize() const
     return wanted.boundedTo(available);
 }
 
-void CMainFrame::PlaceAtDefault()
-{
+void CMainFrame::PlaceAtDefault() {
     resize(DefaultSize());
     if (const QScreen* pScreen = screen()) {
         QRect placed(QPoint(), size() + kDecorationAllowance);

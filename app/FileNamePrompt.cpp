@@ -4,8 +4,7 @@
 
 #include "UiServices.h"
 
-QString PromptFileName(QWidget* pOwner, bool bOpen, const QString& proposedName)
-{
+QString PromptFileName(QWidget* pOwner, bool bOpen, const QString& proposedName) {
     QFileDialog dialog(pOwner, bOpen ? QStringLiteral("Open") : QStringLiteral("Save As"));
     // The document has no file type of its own, so any file will do.
     dialog.setNameFilter(QStringLiteral("All Files (*)"));

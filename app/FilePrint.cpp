@@ -10,23 +10,20 @@
 
 namespace {
 
-QString PrinterName(const QPrinter& printer)
-{
+QString PrinterName(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) return printer.outputFileName();
     return printer.printerName();
 }
 
-void ReportPrintFailure(const QPrinter& printer, const char* what)
-{
-    AfxMessageBox(QStringLiteral("%1 \"%2\". Nothing was printed.")
-                      .arg(QString::fromUtf8(what), PrinterName(printer)),
-                  MB_OK | MB_ICONEXCLAMATION);
+void ReportPrintFailure(const QPrinter& printer, const char* what) {
+    AfxMessageBox(
+        QStringLiteral("%1 \"%2\". Nothing was printed.").arg(QString::fromUtf8(what), PrinterName(printer)),
+        MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
 
-bool PrintFormPage(const CDravonelView& view, QWidget* pOwner)
-{
+bool PrintFormPage(const CDravonelView& view, QWidget* pOwner) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("KELVANOR cooling curve"));
     QPrintDialog dialog(&printer, pOwner);

@@ -7,8 +7,7 @@
 #include "MainFrameResources.h"
 #include "Pictures.h"
 
-void CMainFrame::CreateToolBar()
-{
+void CMainFrame::CreateToolBar() {
     m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_pToolBar->setObjectName(QStringLiteral("MainToolBar"));
     m_pToolBar->setIconSize(kToolbarImageSize);
@@ -23,8 +22,7 @@ void CMainFrame::CreateToolBar()
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
 }
 
-void CMainFrame::CreateStatusBar()
-{
+void CMainFrame::CreateStatusBar() {
     m_pStatusBar = new QStatusBar(this);
     for (int nId : MainFrameIndicators()) {
         const char* text = LoadResourceString(nId == ID_SEPARATOR ? AFX_IDS_IDLEMESSAGE : nId);

@@ -5,8 +5,7 @@
 #include "CMainFrame.h"
 #include "MainFrameResources.h"
 
-QAction& CMainFrame::ActionFor(int nId)
-{
+QAction& CMainFrame::ActionFor(int nId) {
     QAction*& pAction = m_actions[nId];
     if (!pAction) {
         pAction = new QAction(this);
@@ -18,8 +17,7 @@ QAction& CMainFrame::ActionFor(int nId)
     return *pAction;
 }
 
-void CMainFrame::CreateActions()
-{
+void CMainFrame::CreateActions() {
     // The edit and pane commands of the accelerator table have no handler in this program. Binding
     // their keys would only take Ctrl+C, Ctrl+V, Ctrl+Z and the like away from the edit fields, so a
     // key is bound only when some target handles its command.
@@ -38,8 +36,7 @@ void CMainFrame::CreateActions()
     ActionFor(ID_VIEW_STATUS_BAR).setCheckable(true);
 }
 
-void CMainFrame::CreateMenu()
-{
+void CMainFrame::CreateMenu() {
     for (const MenuPopupResource& popup : MainFrameMenu()) {
         QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(popup.text));
         for (const MenuItemResource& item : popup.items) {

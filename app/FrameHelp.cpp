@@ -4,14 +4,12 @@
 #include "HelpText.h"
 #include "HelpWindow.h"
 
-void CMainFrame::OnHelpTopic(const QString& anchor)
-{
+void CMainFrame::OnHelpTopic(const QString& anchor) {
     if (!m_pHelpWindow) m_pHelpWindow = new CHelpWindow(this);
     m_pHelpWindow->ShowTopic(anchor);
 }
 
-QString CMainFrame::FocusedFieldAnchor() const
-{
+QString CMainFrame::FocusedFieldAnchor() const {
     const QWidget* pFocus = QApplication::focusWidget();
     if (!pFocus) return {};
     // A list's inner widgets count as the list.

@@ -47,8 +47,7 @@ constexpr std::array<ControlSection, 32> kSections = {{
     ControlSection{IDC_DISCLAIMER, "disclaimer"},
 }};
 
-constexpr std::array<int, kSections.size()> ControlIdsOf(const std::array<ControlSection, 32>& sections)
-{
+constexpr std::array<int, kSections.size()> ControlIdsOf(const std::array<ControlSection, 32>& sections) {
     std::array<int, kSections.size()> ids{};
     for (std::size_t i = 0; i < sections.size(); ++i) ids[i] = sections[i].nControlId;
     return ids;
@@ -168,8 +167,7 @@ the chart.</p>
 
 const char* HelpPageHtml() { return kPage; }
 
-const char* HelpAnchorOfControl(int nControlId)
-{
+const char* HelpAnchorOfControl(int nControlId) {
     for (const ControlSection& section : kSections) {
         if (section.nControlId == nControlId) return section.anchor;
     }

@@ -2,8 +2,7 @@
 
 #include "HelpText.h"
 
-CHelpWindow::CHelpWindow(QWidget* pOwner) : QTextBrowser(pOwner)
-{
+CHelpWindow::CHelpWindow(QWidget* pOwner) : QTextBrowser(pOwner) {
     // A top-level window of its own that stays with the frame, not a child drawn inside it.
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("KELVANOR Help"));
@@ -13,8 +12,7 @@ CHelpWindow::CHelpWindow(QWidget* pOwner) : QTextBrowser(pOwner)
     resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 36);
 }
 
-void CHelpWindow::ShowTopic(const QString& anchor)
-{
+void CHelpWindow::ShowTopic(const QString& anchor) {
     show();
     raise();
     activateWindow();

@@ -2,8 +2,7 @@
 
 #include "CDravonelApp.h"
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     CDravonelApp theApp;
     if (!theApp.InitInstance()) return 1;

@@ -3,8 +3,7 @@
 #include "Pictures.h"
 #include "TemplateBuilder.h"
 
-const DialogTemplate& WithProgramPictures(const DialogTemplate& dialogTemplate)
-{
+const DialogTemplate& WithProgramPictures(const DialogTemplate& dialogTemplate) {
     SetTemplatePictureLoader(&LoadPictureResource);
     return dialogTemplate;
 }

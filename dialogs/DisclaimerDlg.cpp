@@ -3,4 +3,5 @@
 #include "DialogPictures.h"
 #include "DialogTemplates.h"
 
-CDisclaimerDlg::CDisclaimerDlg(QWidget* pParent) : CDialog(WithProgramPictures(kDisclaimerTemplate), pParent) {}
+CDisclaimerDlg::CDisclaimerDlg(QWidget* pParent)
+    : CDialog(WithProgramPictures(kDisclaimerTemplate), pParent) {}

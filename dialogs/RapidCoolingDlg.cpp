@@ -3,4 +3,5 @@
 #include "DialogPictures.h"
 #include "DialogTemplates.h"
 
-CRapidCoolingDlg::CRapidCoolingDlg(QWidget* pParent) : CDialog(WithProgramPictures(kRapidCoolingTemplate), pParent) {}
+CRapidCoolingDlg::CRapidCoolingDlg(QWidget* pParent)
+    : CDialog(WithProgramPictures(kRapidCoolingTemplate), pParent) {}

@@ -3,4 +3,5 @@
 #include "DialogPictures.h"
 #include "DialogTemplates.h"
 
-CSlowCoolingDlg::CSlowCoolingDlg(QWidget* pParent) : CDialog(WithProgramPictures(kSlowCoolingTemplate), pParent) {}
+CSlowCoolingDlg::CSlowCoolingDlg(QWidget* pParent)
+    : CDialog(WithProgramPictures(kSlowCoolingTemplate), pParent) {}

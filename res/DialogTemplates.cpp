@@ -35,8 +35,8 @@ constexpr ControlTemplate kRapidCoolingControls[] = {
 constexpr ControlTemplate kExportControls[] = {
     {IDC_EXPORT_FILE, K::Edit, "", 11, 26, 195, 16},
     {IDOK, K::DefPushButton, "Export", 219, 74, 50, 14},
-    {0, K::Static, "Enter a filename for the exported data.  Use the Browse button to select a path.", 8, 14, 261,
-     8},
+    {0, K::Static, "Enter a filename for the exported data.  Use the Browse button to select a path.", 8, 14,
+     261, 8},
     {0, K::Static, "Note:  This will create a tab-delimited file.", 11, 45, 129, 8},
     {IDC_BROWSE, K::PushButton, "Browse", 211, 27, 50, 14},
 };

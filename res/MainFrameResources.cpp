@@ -61,8 +61,7 @@ constexpr std::array kStrings = {
     StringResource{ID_HELP_FINDER, "Explain the inputs, the results and the notices\nHelp Topics"},
 };
 
-QString StringPart(int nId, bool bAfterNewline)
-{
+QString StringPart(int nId, bool bAfterNewline) {
     const QString text = QString::fromUtf8(LoadResourceString(nId));
     const qsizetype nNewline = text.indexOf(QLatin1Char('\n'));
     if (nNewline < 0) return bAfterNewline ? QString() : text;
@@ -79,8 +78,7 @@ std::span<const int> MainFrameToolbarButtons() { return kToolbarButtons; }
 
 std::span<const int> MainFrameIndicators() { return kIndicators; }
 
-const char* LoadResourceString(int nId)
-{
+const char* LoadResourceString(int nId) {
     for (const StringResource& entry : kStrings) {
         if (entry.nId == nId) return entry.text;
     }

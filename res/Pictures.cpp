@@ -45,15 +45,13 @@ constexpr const char* kLiabilityStatement =
 constexpr int kLargestTextPx = 16;
 constexpr int kSmallestTextPx = 7;
 
-QImage BlankPicture(const QSize& size, const QColor& background)
-{
+QImage BlankPicture(const QSize& size, const QColor& background) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
     return image;
 }
 
-QFont TextFont(int nPixelSize, bool bBold)
-{
+QFont TextFont(int nPixelSize, bool bBold) {
     QFont font = QGuiApplication::font();
     font.setBold(bBold);
     font.setPixelSize(nPixelSize);
@@ -69,24 +67,22 @@ struct TextBlock {
 
 // The largest pixel size at which every block fits its box whole, word-wrapped, so no word is ever cut
 // off whatever font the machine substitutes; blocks of one picture share it so they read as one page.
-int FittingPixelSize(const QPaintDevice* pDevice, std::initializer_list<TextBlock> blocks)
-{
+int FittingPixelSize(const QPaintDevice* pDevice, std::initializer_list<TextBlock> blocks) {
     int nPx = kLargestTextPx;
     for (; nPx > kSmallestTextPx; --nPx) {
         bool bAllFit = true;
         for (const TextBlock& block : blocks) {
-            const QRect needed = QFontMetrics(TextFont(nPx, block.bBold), pDevice)
-                                     .boundingRect(block.box, Qt::TextWordWrap | block.nAlignment, block.text);
+            const QRect needed =
+                QFontMetrics(TextFont(nPx, block.bBold), pDevice)
+                    .boundingRect(block.box, Qt::TextWordWrap | block.nAlignment, block.text);
             bAllFit = bAllFit && needed.height() <= block.box.height() && needed.width() <= block.box.width();
         }
-        if (bAllFit)
-            break;
+        if (bAllFit) break;
     }
     return nPx;
 }
 
-void DrawTextBlocks(QPainter& p, std::initializer_list<TextBlock> blocks)
-{
+void DrawTextBlocks(QPainter& p, std::initializer_list<TextBlock> blocks) {
     const int nPx = FittingPixelSize(p.device(), blocks);
     p.save();
     p.setPen(kInk);
@@ -99,29 +95,25 @@ void DrawTextBlocks(QPainter& p, std::initializer_list<TextBlock> blocks)
 
 // Maps a figure drawn in its own units (designSize) into `area`, as large as fits, standing on the
 // bottom of the area and centred across it.
-void EnterFigure(QPainter& p, const QRectF& area, const QSizeF& designSize)
-{
+void EnterFigure(QPainter& p, const QRectF& area, const QSizeF& designSize) {
     const double scale = std::min(area.width() / designSize.width(), area.height() / designSize.height());
     p.translate(area.left() + (area.width() - designSize.width() * scale) / 2.0,
                 area.bottom() - designSize.height() * scale);
     p.scale(scale, scale);
 }
 
-void Fill(QPainter& p, const QColor& fill, const QColor& outline = kOutline, double outlineWidth = 1.5)
-{
+void Fill(QPainter& p, const QColor& fill, const QColor& outline = kOutline, double outlineWidth = 1.5) {
     p.setBrush(fill);
     p.setPen(outline.isValid() ? QPen(outline, outlineWidth) : QPen(Qt::NoPen));
 }
 
-void Stroke(QPainter& p, const QColor& color, double width)
-{
+void Stroke(QPainter& p, const QColor& color, double width) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
 // A vibratory roller seen from the side, in a 160 x 100 design box.
-void DrawRoller(QPainter& p, const QRectF& area)
-{
+void DrawRoller(QPainter& p, const QRectF& area) {
     p.save();
     EnterFigure(p, area, QSizeF(160, 100));
     Fill(p, kMat, QColor());
@@ -129,7 +121,7 @@ void DrawRoller(QPainter& p, const QRectF& area)
     Fill(p, kOutline, QColor());
     p.drawRect(QRectF(95, 24, 5, 18));  // exhaust
     Fill(p, kMachineYellow);
-    p.drawRect(QRectF(30, 3, 50, 6));   // roof
+    p.drawRect(QRectF(30, 3, 50, 6));  // roof
     Fill(p, kGlass);
     p.drawRect(QRectF(37, 9, 36, 33));  // cab window
     Fill(p, kOutline, QColor());
@@ -149,8 +141,7 @@ void DrawRoller(QPainter& p, const QRectF& area)
 }
 
 // A road worker in a hard hat and vest holding an asphalt rake, in a 100 x 200 design box.
-void DrawWorker(QPainter& p, const QRectF& area)
-{
+void DrawWorker(QPainter& p, const QRectF& area) {
     p.save();
     EnterFigure(p, area, QSizeF(100, 200));
     Fill(p, QColor(0, 0, 0, 60), QColor());
@@ -189,8 +180,7 @@ void DrawWorker(QPainter& p, const QRectF& area)
 }
 
 // A wall clock: the long wait of a mat that stays hot.
-void DrawClock(QPainter& p, const QPointF& centre, double radius)
-{
+void DrawClock(QPainter& p, const QPointF& centre, double radius) {
     p.save();
     Fill(p, Qt::white, kOutline, 2.0);
     p.drawEllipse(centre, radius, radius);
@@ -208,8 +198,7 @@ void DrawClock(QPainter& p, const QPointF& centre, double radius)
 }
 
 // Heat shimmering over the fresh mat: three wavy lines in warm orange.
-void DrawHeatWaves(QPainter& p, const QRectF& area)
-{
+void DrawHeatWaves(QPainter& p, const QRectF& area) {
     p.save();
     Stroke(p, QColor(240, 110, 20), 2.0);
     for (int i = 0; i < 3; ++i) {
@@ -223,8 +212,7 @@ void DrawHeatWaves(QPainter& p, const QRectF& area)
 }
 
 // Cold wind: curled blue lines blowing across `area`.
-void DrawWind(QPainter& p, const QRectF& area)
-{
+void DrawWind(QPainter& p, const QRectF& area) {
     p.save();
     Stroke(p, kColdBlue, 2.5);
     for (int i = 0; i < 3; ++i) {
@@ -239,8 +227,7 @@ void DrawWind(QPainter& p, const QRectF& area)
 }
 
 // A thermometer with its column low and blue: a quick loss of heat.
-void DrawColdThermometer(QPainter& p, const QRectF& area)
-{
+void DrawColdThermometer(QPainter& p, const QRectF& area) {
     p.save();
     const double tubeWidth = area.width() * 0.45;
     const double bulb = area.width() / 2.0;
@@ -256,40 +243,32 @@ void DrawColdThermometer(QPainter& p, const QRectF& area)
     p.restore();
 }
 
-void BeginArt(QPainter& p)
-{
+void BeginArt(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-QImage IconCanvas(int nWidth, int nHeight)
-{
+QImage IconCanvas(int nWidth, int nHeight) {
     QImage image(nWidth, nHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
 // A pixel pattern: '#' ink, anything else transparent; rows of equal length.
-QImage PixelArt(const char* const* rows, int nRows, const QColor& ink)
-{
+QImage PixelArt(const char* const* rows, int nRows, const QColor& ink) {
     const int nWidth = static_cast<int>(std::strlen(rows[0]));
     QImage image = IconCanvas(nWidth, nRows);
     for (int y = 0; y < nRows; ++y)
         for (int x = 0; x < nWidth; ++x)
-            if (rows[y][x] == '#')
-                image.setPixelColor(x, y, ink);
+            if (rows[y][x] == '#') image.setPixelColor(x, y, ink);
     return image;
 }
 
 }  // namespace
 
-QColor DialogBackground()
-{
-    return QGuiApplication::palette().color(QPalette::Window);
-}
+QColor DialogBackground() { return QGuiApplication::palette().color(QPalette::Window); }
 
-QImage DisclaimerPicture(const QColor& background)
-{
+QImage DisclaimerPicture(const QColor& background) {
     QImage image = BlankPicture(kDisclaimerPictureSize, background);
     QPainter p(&image);
     BeginArt(p);
@@ -299,8 +278,7 @@ QImage DisclaimerPicture(const QColor& background)
     return image;
 }
 
-QImage SlowCoolingPicture(const QColor& background)
-{
+QImage SlowCoolingPicture(const QColor& background) {
     QImage image = BlankPicture(kSlowCoolingPictureSize, background);
     QPainter p(&image);
     BeginArt(p);
@@ -309,25 +287,25 @@ QImage SlowCoolingPicture(const QColor& background)
     p.drawRect(QRectF(4, 128, 124, 8));  // the mat runs on ahead of the roller
     DrawRoller(p, QRectF(4, 72, 96, 64));
     DrawHeatWaves(p, QRectF(96, 96, 30, 28));
-    DrawTextBlocks(p, {{QRect(134, 12, 163, 119), kSlowCoolingText, false, Qt::AlignLeft | Qt::AlignVCenter}});
+    DrawTextBlocks(p,
+                   {{QRect(134, 12, 163, 119), kSlowCoolingText, false, Qt::AlignLeft | Qt::AlignVCenter}});
     return image;
 }
 
-QImage RapidCoolingPicture(const QColor& background)
-{
+QImage RapidCoolingPicture(const QColor& background) {
     QImage image = BlankPicture(kRapidCoolingPictureSize, background);
     QPainter p(&image);
     BeginArt(p);
     DrawWind(p, QRectF(6, 40, 46, 90));
     DrawColdThermometer(p, QRectF(14, 140, 22, 60));
     DrawWorker(p, QRectF(44, 12, 96, 190));
-    DrawTextBlocks(p, {{QRect(150, 14, 221, 104), kRapidCoolingText, false, Qt::AlignLeft | Qt::AlignVCenter},
-                       {QRect(150, 126, 221, 70), kRapidCoolingAdvice, true, Qt::AlignLeft | Qt::AlignVCenter}});
+    DrawTextBlocks(p,
+                   {{QRect(150, 14, 221, 104), kRapidCoolingText, false, Qt::AlignLeft | Qt::AlignVCenter},
+                    {QRect(150, 126, 221, 70), kRapidCoolingAdvice, true, Qt::AlignLeft | Qt::AlignVCenter}});
     return image;
 }
 
-QImage MainIconImage(int nSizePx)
-{
+QImage MainIconImage(int nSizePx) {
     const int nSize = std::max(8, nSizePx);
     QImage image = IconCanvas(nSize, nSize);
     QPainter p(&image);
@@ -339,16 +317,14 @@ QImage MainIconImage(int nSizePx)
     return image;
 }
 
-QIcon MainIcon()
-{
+QIcon MainIcon() {
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(MainIconImage(kMainIconLargePx)));
     icon.addPixmap(QPixmap::fromImage(MainIconImage(kMainIconSmallPx)));
     return icon;
 }
 
-QImage ToolbarAboutImage()
-{
+QImage ToolbarAboutImage() {
     static const char* const kQuestionMark[] = {
         "................", ".....######.....", "....########....", "...###....###...", "...##......##...",
         "..........###...", ".........###....", "........###.....", ".......###......", ".......##.......",
@@ -357,18 +333,12 @@ QImage ToolbarAboutImage()
     return PixelArt(kQuestionMark, kToolbarImageSize.height(), QColor(0, 0, 128));
 }
 
-QPixmap LoadPictureResource(const char* name)
-{
-    if (!name)
-        return {};
+QPixmap LoadPictureResource(const char* name) {
+    if (!name) return {};
     const QString key = QString::fromUtf8(name);
-    if (key == QLatin1String("IDB_DISCLAIMER"))
-        return QPixmap::fromImage(DisclaimerPicture());
-    if (key == QLatin1String("IDB_SLOW_COOLING"))
-        return QPixmap::fromImage(SlowCoolingPicture());
-    if (key == QLatin1String("IDB_RAPID_COOLING"))
-        return QPixmap::fromImage(RapidCoolingPicture());
-    if (key == QLatin1String("IDR_MAINFRAME"))
-        return QPixmap::fromImage(MainIconImage(kMainIconLargePx));
+    if (key == QLatin1String("IDB_DISCLAIMER")) return QPixmap::fromImage(DisclaimerPicture());
+    if (key == QLatin1String("IDB_SLOW_COOLING")) return QPixmap::fromImage(SlowCoolingPicture());
+    if (key == QLatin1String("IDB_RAPID_COOLING")) return QPixmap::fromImage(RapidCoolingPicture());
+    if (key == QLatin1String("IDR_MAINFRAME")) return QPixmap::fromImage(MainIconImage(kMainIconLargePx));
     return {};
 }

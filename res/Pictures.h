@@ -16,7 +16,8 @@ constexpr QSize kToolbarImageSize{16, 15};
 constexpr int kMainIconLargePx = 32;
 constexpr int kMainIconSmallPx = 16;
 
-constexpr const char* kSlowCoolingText = "There are over 2 hours before the stop temperature will be reached.";
+constexpr const char* kSlowCoolingText =
+    "There are over 2 hours before the stop temperature will be reached.";
 constexpr const char* kRapidCoolingText =
     "There are less than 10 minutes before the stop temperature will be reached.";
 constexpr const char* kRapidCoolingAdvice = "Paving under these conditions is not recommended.";

@@ -5,7 +5,7 @@
 enum class CoolingNotice { None, Slow, Rapid };
 
 struct StopOutcome {
-    double dStopTime;      // whole minutes after laydown
+    double dStopTime;  // whole minutes after laydown
     CoolingNotice notice;
 };
 

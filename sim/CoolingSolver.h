@@ -3,8 +3,8 @@
 #include "LayerProperties.h"
 #include "SurfaceBoundary.h"
 
-constexpr int kCurveCapacity = 361;     // sample 0 and one every 20 s for 120 minutes
-constexpr double STOP_TEMPERATURE = 79.5; // C: compaction must stop below this mat mean
+constexpr int kCurveCapacity = 361;        // sample 0 and one every 20 s for 120 minutes
+constexpr double STOP_TEMPERATURE = 79.5;  // C: compaction must stop below this mat mean
 
 // Mean temperature of the new mat after laydown. Samples 0 to m_nLastSample are valid.
 struct CoolingCurve {
@@ -14,8 +14,8 @@ struct CoolingCurve {
 };
 
 // Stop codes besides a minute count of 0 or more.
-constexpr int kStopNeverReached = -1;  // still at or above 79.5 C after 120 minutes
-constexpr int kStopRapidOrFailed = -2; // below 50 C after 20 s, or a step did not converge
+constexpr int kStopNeverReached = -1;   // still at or above 79.5 C after 120 minutes
+constexpr int kStopRapidOrFailed = -2;  // below 50 C after 20 s, or a step did not converge
 
 // Implicit finite-volume solve of the mat and three existing layers, 20 s steps, at most 120 minutes.
 // Fills `curve` and returns the stop code: the truncated minute at which the mat mean first fell below
@@ -29,4 +29,5 @@ constexpr int kStopRapidOrFailed = -2; // below 50 C after 20 s, or a step did n
 //    is NaN for any other reason (only with non-finite inputs) never counts as converged;
 //  - n1 is MatCellCount(dLiftThickness) (CoolingGrid.h).
 // Identical inputs give identical doubles; nothing is allocated.
-int RunCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBoundary& boundary, CoolingCurve& curve);
+int RunCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBoundary& boundary,
+                         CoolingCurve& curve);

@@ -38,8 +38,8 @@ void SelectMixProperties(int nMixType, double* pConductivity, double* pDensity, 
 
 // Writes the existing surface table's values for material 0 to 3; moisture content 0 is "Dry" and any
 // other "Wet", state 0 is "Frozen" and any other "Unfrozen". Another material changes nothing.
-void SelectExistingProperties(int nMaterialType, int nMoistureContent, int nMoistureState, double* pConductivity,
-                              double* pSpecificHeat, double* pDensity);
+void SelectExistingProperties(int nMaterialType, int nMoistureContent, int nMoistureState,
+                              double* pConductivity, double* pSpecificHeat, double* pDensity);
 
 // SI working copies of the inputs (converted from English when m_nUnits is 1) and both property sets;
 // the selections are written into `properties` and copied into the record.

@@ -1,7 +1,8 @@
 #pragma once
 
-// The sun-model intermediates, steps 1 to 12 of the boundary model, for one moment of laydown. ComputeSurfaceBoundary
-// is built on this; it is public so that the tests can check the worked values of each step.
+// The sun-model intermediates, steps 1 to 12 of the boundary model, for one moment of laydown.
+// ComputeSurfaceBoundary is built on this; it is public so that the tests can check the worked values of each
+// step.
 struct SolarTerms {
     int nDayOfYear;          // N, step 1 (0 for a month outside 1 to 12)
     double dClockHours;      // H, step 2

@@ -37,11 +37,12 @@ using CComboBox = CWnd;
 // exchange at the refusing control.
 class CDataExchange {
 public:
-    CDataExchange(DlgItemHost& host, bool bSaveAndValidate) : m_host(host), m_bSaveAndValidate(bSaveAndValidate) {}
+    CDataExchange(DlgItemHost& host, bool bSaveAndValidate)
+        : m_host(host), m_bSaveAndValidate(bSaveAndValidate) {}
 
     DlgItemHost& m_host;
     const bool m_bSaveAndValidate;
-    int m_idLastControl = 0;   // the control last exchanged, for DDV routines
+    int m_idLastControl = 0;  // the control last exchanged, for DDV routines
     bool m_bFailed = false;
 
     // Looks up a control and remembers it as the last one exchanged.

@@ -20,14 +20,14 @@ constexpr double kPerMinute = 0.008333333333333333;  // nearest double to 1/120:
 
 // One temperature axis; curve values are C and are converted with ToAxis before any comparison.
 struct TemperatureAxis {
-    int nBase;               // value on the time axis
-    int nTop;                // value at yt
-    int nStep;               // between labelled ticks
-    double dFactor;          // per degree, as a fraction of the axis height (negative: y grows down)
-    double dStopTemp;        // STOP_TEMPERATURE in axis units
-    double dStopFraction;    // stop level as a fraction of the axis height
-    bool bFahrenheit;        // curve values are converted with T * 1.8 + 32
-    bool bEndsAtBase;        // the first sample at or below the base ends the curve (else it is skipped)
+    int nBase;             // value on the time axis
+    int nTop;              // value at yt
+    int nStep;             // between labelled ticks
+    double dFactor;        // per degree, as a fraction of the axis height (negative: y grows down)
+    double dStopTemp;      // STOP_TEMPERATURE in axis units
+    double dStopFraction;  // stop level as a fraction of the axis height
+    bool bFahrenheit;      // curve values are converted with T * 1.8 + 32
+    bool bEndsAtBase;      // the first sample at or below the base ends the curve (else it is skipped)
     const char* pszTitle;
 
     double ToAxis(double dTempC) const { return bFahrenheit ? dTempC * 1.8 + 32.0 : dTempC; }
@@ -35,8 +35,8 @@ struct TemperatureAxis {
 
 constexpr TemperatureAxis kSiAxis{65, 165, 10, -0.01, STOP_TEMPERATURE, 0.145, false, false, "Temperature,C"};
 // -1/180 and (175.1 - 135)/180 written out to the last digit, so pixel places never drift.
-constexpr TemperatureAxis kEnglishAxis{135, 315, 20, -0.005555555555555556, 175.1, 0.22277777777777774,
-                                       true, true, "Temperature,F"};
+constexpr TemperatureAxis kEnglishAxis{
+    135, 315, 20, -0.005555555555555556, 175.1, 0.22277777777777774, true, true, "Temperature,F"};
 
 // Chart geometry in whole pixels. R follows the old rectangle convention: right and bottom are the first
 // pixels outside the rectangle, so a QRect(l, t, w, h) stands for (l, t, l + w, t + h).
@@ -46,19 +46,23 @@ struct ChartFrame {
     int W, H;
 
     explicit ChartFrame(const QRect& r)
-        : left(r.left()), top(r.top()), right(r.left() + r.width()), bottom(r.top() + r.height()),
-          x0(left + 30), xr(right - 20), yb(bottom - 30), yt(top + 20), W(xr - x0), H(yb - yt)
-    {
-    }
+        : left(r.left()),
+          top(r.top()),
+          right(r.left() + r.width()),
+          bottom(r.top() + r.height()),
+          x0(left + 30),
+          xr(right - 20),
+          yb(bottom - 30),
+          yt(top + 20),
+          W(xr - x0),
+          H(yb - yt) {}
 
     // Time in minutes to a pixel column, truncated toward zero; nShift is the plus's neighbour offset.
-    int X(double dMinutes, int nShift = 0) const
-    {
+    int X(double dMinutes, int nShift = 0) const {
         return static_cast<int>((x0 + nShift) + W * dMinutes * kPerMinute);
     }
     // Axis temperature to a pixel row, truncated toward zero.
-    int Y(const TemperatureAxis& axis, double dValue, int nShift = 0) const
-    {
+    int Y(const TemperatureAxis& axis, double dValue, int nShift = 0) const {
         return static_cast<int>((yb + nShift) + (dValue - axis.nBase) * H * axis.dFactor);
     }
 };
@@ -66,10 +70,8 @@ struct ChartFrame {
 // A horizontal or vertical line as the old device context drew it: from the start pixel up to but not
 // including the end pixel. A 2-pixel pen covers the ideal pixel and the one above it (horizontal lines)
 // or to its left (vertical lines), as a pen centred on the line covers pixel centres.
-void DrawLine(QPainter& dc, int x1, int y1, int x2, int y2, const QColor& color, int nWidth)
-{
-    if (x1 == x2 && y1 == y2)
-        return;
+void DrawLine(QPainter& dc, int x1, int y1, int x2, int y2, const QColor& color, int nWidth) {
+    if (x1 == x2 && y1 == y2) return;
     if (y1 == y2) {
         const int xFirst = x1 < x2 ? x1 : x2 + 1;
         dc.fillRect(QRect(xFirst, y1 - (nWidth - 1), std::abs(x2 - x1), nWidth), color);
@@ -83,32 +85,25 @@ void DrawLine(QPainter& dc, int x1, int y1, int x2, int y2, const QColor& color,
     }
 }
 
-void SetPixel(QPainter& dc, int x, int y, const QColor& color)
-{
-    dc.fillRect(QRect(x, y, 1, 1), color);
-}
+void SetPixel(QPainter& dc, int x, int y, const QColor& color) { dc.fillRect(QRect(x, y, 1, 1), color); }
 
 // Text placed by its top-left corner, in the painter's font, on a transparent background.
-void TextOut(QPainter& dc, int x, int y, const QString& text, const QColor& color)
-{
+void TextOut(QPainter& dc, int x, int y, const QString& text, const QColor& color) {
     dc.setPen(color);
     dc.drawText(QPoint(x, y + QFontMetrics(dc.font(), dc.device()).ascent()), text);
 }
 
-void TextOut(QPainter& dc, int x, int y, int nValue, const QColor& color)
-{
+void TextOut(QPainter& dc, int x, int y, int nValue, const QColor& color) {
     TextOut(dc, x, y, QString::number(nValue), color);
 }
 
 void DrawLegendEntry(QPainter& dc, const ChartFrame& f, int nLineY, int nTextY, const QColor& penColor,
-                     const char* pszCaption, const QColor& textColor)
-{
+                     const char* pszCaption, const QColor& textColor) {
     DrawLine(dc, f.right - 110, nLineY, f.right - 90, nLineY, penColor, kMarkerPenWidth);
     TextOut(dc, f.right - 85, nTextY, pszCaption, textColor);
 }
 
-void DrawFrame(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, const QColor& initialColor)
-{
+void DrawFrame(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, const QColor& initialColor) {
     dc.fillRect(QRect(f.left, f.top, f.right - f.left, f.bottom - f.top), kChartColor);
     DrawLine(dc, f.x0, f.yb, f.xr, f.yb, initialColor, 1);
     DrawLine(dc, f.x0, f.yb, f.x0, f.yt, initialColor, 1);
@@ -128,8 +123,8 @@ void DrawFrame(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, c
     TextOut(dc, f.x0, f.top + 5, axis.pszTitle, initialColor);
 }
 
-void DrawTemperatureTicks(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, const QColor& textColor)
-{
+void DrawTemperatureTicks(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis,
+                          const QColor& textColor) {
     DrawLine(dc, f.x0, f.yb, f.x0 - 5, f.yb, kTickColor, 1);
     TextOut(dc, f.x0 - 30, f.yb - 8, axis.nBase, textColor);
     for (int v = axis.nBase + axis.nStep; v <= axis.nTop; v += axis.nStep) {
@@ -141,14 +136,12 @@ void DrawTemperatureTicks(QPainter& dc, const ChartFrame& f, const TemperatureAx
 }
 
 void DrawCurve(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, const CoolingCurve& curve,
-               int nLast)
-{
+               int nLast) {
     // The last two stored samples are never drawn.
     for (int i = 0; i < nLast - 1; ++i) {
         const double dTemp = axis.ToAxis(curve.m_dCurveTemp[i]);
         if (dTemp <= axis.nBase) {
-            if (axis.bEndsAtBase)
-                break;
+            if (axis.bEndsAtBase) break;
             continue;
         }
         const double t = curve.m_dCurveTime[i];
@@ -161,8 +154,7 @@ void DrawCurve(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, c
 }
 
 void DrawStopMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, const CoolingCurve& curve,
-                    int nLast, double dStopTime)
-{
+                    int nLast, double dStopTime) {
     const int ys = static_cast<int>(f.yb - f.H * axis.dStopFraction);
     if (axis.ToAxis(curve.m_dCurveTemp[nLast]) >= axis.dStopTemp) {
         // Never reached within the simulated period: only the level, across the chart.
@@ -174,13 +166,11 @@ void DrawStopMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& ax
     DrawLine(dc, f.x0, ys, xs, ys, kStopColor, kMarkerPenWidth);
 }
 
-void DrawStartMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, const CoolingCurve& curve,
-                     double dStartTempC, int nUnits)
-{
+void DrawStartMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis,
+                     const CoolingCurve& curve, double dStartTempC, int nUnits) {
     // The same sample FindStartTime reads the start time from, so marker and time always agree.
     const int nSample = FindStartSample(curve, dStartTempC, nUnits);
-    if (nSample < 0)
-        return;
+    if (nSample < 0) return;
     const int ya = f.Y(axis, axis.ToAxis(dStartTempC));
     const int xi = f.X(curve.m_dCurveTime[nSample]);
     DrawLine(dc, f.x0, ya, xi, ya, kStartColor, kMarkerPenWidth);
@@ -189,8 +179,7 @@ void DrawStartMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& a
 
 }  // namespace
 
-PlotOutcome PaintCoolingPlot(QPainter& dc, const QRect& rectPlot, const PlotInputs& inputs)
-{
+PlotOutcome PaintCoolingPlot(QPainter& dc, const QRect& rectPlot, const PlotInputs& inputs) {
     PlotOutcome outcome{StartTemperatureForGrade(inputs.nPgHigh), false, 0};
     // The axes and texts take the pen the painter brings, as the chart always took the context's own.
     const QColor initialColor = dc.pen().color();

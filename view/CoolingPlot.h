@@ -8,10 +8,10 @@ class QPainter;
 
 // What the chart reads from the view.
 struct PlotInputs {
-    bool bCalculated;         // false: only the frame, legend, time ticks and axis title
-    int nUnits;               // 0 SI axis (C), otherwise English axis (F)
-    int nPgHigh;              // high-grade index; > 4 starts compaction at 110 C, else 120 C
-    double dStopTime;         // minutes after laydown
+    bool bCalculated;  // false: only the frame, legend, time ticks and axis title
+    int nUnits;        // 0 SI axis (C), otherwise English axis (F)
+    int nPgHigh;       // high-grade index; > 4 starts compaction at 110 C, else 120 C
+    double dStopTime;  // minutes after laydown
     const CoolingCurve& curve;
 };
 

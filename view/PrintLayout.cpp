@@ -26,33 +26,23 @@ struct PrintLine {
 };
 using PrintColumn = std::vector<PrintLine>;
 
-QString Text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // A list entry by index; an index outside the list (-1: nothing selected) shows nothing, as the form does.
 template <int N>
-QString ListEntry(const char* const (&names)[N], int nIndex)
-{
+QString ListEntry(const char* const (&names)[N], int nIndex) {
     return nIndex >= 0 && nIndex < N ? QString(names[nIndex]) : QString();
 }
 
-QString Field(const char* pszLabel, double dValue, const std::string& strUnit)
-{
+QString Field(const char* pszLabel, double dValue, const std::string& strUnit) {
     QString text = QString(pszLabel) + ' ' + Text(FormatFieldDouble(dValue));
-    if (!strUnit.empty())
-        text += ' ' + Text(strUnit);
+    if (!strUnit.empty()) text += ' ' + Text(strUnit);
     return text;
 }
 
-QString Entry(const char* pszLabel, const QString& value)
-{
-    return QString(pszLabel) + ' ' + value;
-}
+QString Entry(const char* pszLabel, const QString& value) { return QString(pszLabel) + ' ' + value; }
 
-PrintColumn LeftColumn(const FormRecord& r)
-{
+PrintColumn LeftColumn(const FormRecord& r) {
     const QString grade = ListEntry(kPgHighNames, r.m_nPgHigh) + ListEntry(kPgLowNames, r.m_nPgLow);
     return {
         {true, "Environmental Conditions"},
@@ -68,8 +58,7 @@ PrintColumn LeftColumn(const FormRecord& r)
     };
 }
 
-PrintColumn RightColumn(const FormRecord& r)
-{
+PrintColumn RightColumn(const FormRecord& r) {
     return {
         {true, "Existing Surface"},
         {false, Entry("Material Type:", ListEntry(kMaterialTypeNames, r.m_nMaterialType))},
@@ -81,8 +70,7 @@ PrintColumn RightColumn(const FormRecord& r)
     };
 }
 
-PrintColumn HeaderLines(const FormRecord& r)
-{
+PrintColumn HeaderLines(const FormRecord& r) {
     return {
         {false, QString("Paving date: Month %1, Day %2, Year %3")
                     .arg(Text(FormatFieldInt(r.m_nMonth)), Text(FormatFieldInt(r.m_nDay)),
@@ -92,8 +80,7 @@ PrintColumn HeaderLines(const FormRecord& r)
     };
 }
 
-PrintColumn ResultLines(int nStartTime, double dStopTime)
-{
+PrintColumn ResultLines(int nStartTime, double dStopTime) {
     return {
         {false, QString("The recommended compaction start time is: %1 minutes after laydown.")
                     .arg(Text(FormatFieldInt(nStartTime)))},
@@ -108,8 +95,7 @@ struct PageFonts {
     int nLineHeight;
 };
 
-PageFonts MakeFonts(const QFont& base, QPaintDevice* pDevice, double scale)
-{
+PageFonts MakeFonts(const QFont& base, QPaintDevice* pDevice, double scale) {
     PageFonts fonts{base, base, base, 0};
     fonts.title.setPointSizeF(kTitlePoints * scale);
     fonts.title.setBold(true);
@@ -121,28 +107,28 @@ PageFonts MakeFonts(const QFont& base, QPaintDevice* pDevice, double scale)
 }
 
 // Draws the lines top-down from y in a column of the given width; returns the y below the last line.
-int DrawColumn(QPainter& painter, const PageFonts& fonts, const PrintColumn& lines, int x, int y, int nWidth)
-{
+int DrawColumn(QPainter& painter, const PageFonts& fonts, const PrintColumn& lines, int x, int y,
+               int nWidth) {
     for (const PrintLine& line : lines) {
         const QFont& font = line.bHeading ? fonts.heading : fonts.body;
         painter.setFont(font);
         const QFontMetrics metrics(font, painter.device());
-        painter.drawText(QPoint(x, y + metrics.ascent()), metrics.elidedText(line.text, Qt::ElideRight, nWidth));
+        painter.drawText(QPoint(x, y + metrics.ascent()),
+                         metrics.elidedText(line.text, Qt::ElideRight, nWidth));
         y += fonts.nLineHeight;
     }
     return y;
 }
 
-int TextBlockLines()
-{
+int TextBlockLines() {
     // Title (counted as two lines), gap, header, gap, the taller column, gap, results, gap.
     return 2 + 1 + 2 + 1 + 10 + 1 + 2 + 1;
 }
 
 // The chart inside a frame captioned like the form's group box, scaled as a whole into `area`.
-PlotOutcome DrawChart(QPainter& painter, const QRect& area, const PlotInputs& plot)
-{
-    const double scale = std::min(area.width() / double(kChartBoxWidthPx), area.height() / double(kChartBoxHeightPx));
+PlotOutcome DrawChart(QPainter& painter, const QRect& area, const PlotInputs& plot) {
+    const double scale =
+        std::min(area.width() / double(kChartBoxWidthPx), area.height() / double(kChartBoxHeightPx));
     if (scale <= 0.0)
         return PaintCoolingPlot(painter, QRect(), plot);  // still settles the outcome; nothing shows
 
@@ -167,15 +153,16 @@ PlotOutcome DrawChart(QPainter& painter, const QRect& area, const PlotInputs& pl
     painter.drawText(QPoint(8, metrics.ascent()), caption);
     // The same inset the form gives its chart: a fifteenth of the box's width on every side.
     const int nInset = box.width() / 15;
-    const PlotOutcome outcome = PaintCoolingPlot(painter, box.adjusted(nInset, nInset, -nInset, -nInset), plot);
+    const PlotOutcome outcome =
+        PaintCoolingPlot(painter, box.adjusted(nInset, nInset, -nInset, -nInset), plot);
     painter.restore();
     return outcome;
 }
 
 }  // namespace
 
-void PrintCoolingPage(QPainter& painter, const QRect& pageRect, const FormRecord& record, const PlotInputs& plot)
-{
+void PrintCoolingPage(QPainter& painter, const QRect& pageRect, const FormRecord& record,
+                      const PlotInputs& plot) {
     painter.save();
     // Shrink the text on a page too small for it, keeping at least half the page for the chart.
     const PageFonts natural = MakeFonts(painter.font(), painter.device(), 1.0);
@@ -186,8 +173,8 @@ void PrintCoolingPage(QPainter& painter, const QRect& pageRect, const FormRecord
 
     // The chart first: it settles the start time that the results below report.
     const int nChartTop = pageRect.top() + fonts.nLineHeight * TextBlockLines();
-    const PlotOutcome outcome =
-        DrawChart(painter, QRect(pageRect.left(), nChartTop, pageRect.width(), pageRect.bottom() - nChartTop), plot);
+    const PlotOutcome outcome = DrawChart(
+        painter, QRect(pageRect.left(), nChartTop, pageRect.width(), pageRect.bottom() - nChartTop), plot);
     const int nStartTime = outcome.bStartTimeSet ? outcome.nStartTime : record.m_nStartTime;
 
     painter.setPen(Qt::black);
@@ -202,6 +189,7 @@ void PrintCoolingPage(QPainter& painter, const QRect& pageRect, const FormRecord
     const int yLeft = DrawColumn(painter, fonts, LeftColumn(record), pageRect.left(), y, nHalf - nGap);
     const int yRight = DrawColumn(painter, fonts, RightColumn(record), pageRect.left() + nHalf, y, nHalf);
     y = std::max(yLeft, yRight) + nGap;
-    DrawColumn(painter, fonts, ResultLines(nStartTime, record.m_dStopTime), pageRect.left(), y, pageRect.width());
+    DrawColumn(painter, fonts, ResultLines(nStartTime, record.m_dStopTime), pageRect.left(), y,
+               pageRect.width());
     painter.restore();
 }

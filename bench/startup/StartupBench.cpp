@@ -23,16 +23,14 @@ public:
     bool m_bPainted = false;
 
 protected:
-    bool eventFilter(QObject* pObject, QEvent* pEvent) override
-    {
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override {
         if (pEvent->type() == QEvent::Paint && qobject_cast<CFormPage*>(pObject)) m_bPainted = true;
         return false;
     }
 };
 
 // One start-up; returns the nanoseconds from the disclaimer's close to the painted form, or -1.
-qint64 TimeOneStart()
-{
+qint64 TimeOneStart() {
     ScriptedUiServices ui;
     QElapsedTimer timer;
     ui.QueueDialog([&timer](QDialog&) {
@@ -54,8 +52,7 @@ qint64 TimeOneStart()
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const int nRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;

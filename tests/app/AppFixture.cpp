@@ -10,8 +10,7 @@
 
 std::time_t FixedClock() { return LocalClock(2003, 7, 15, 10, 30); }
 
-StartedApp::StartedApp(const std::function<void(ScriptedUiServices&)>& beforeStart)
-{
+StartedApp::StartedApp(const std::function<void(ScriptedUiServices&)>& beforeStart) {
     if (beforeStart) beforeStart(ui);
     app.InitInstance(&FixedClock);
     if (!ShowActive(Frame())) qWarning("the main window did not become active");
@@ -23,21 +22,18 @@ CDravonelView& StartedApp::View() const { return Frame().GetActiveView(); }
 
 QLineEdit& StartedApp::Edit(int nId) const { return *qobject_cast<QLineEdit*>(View().GetDlgItem(nId)); }
 
-void StartedApp::Press(QKeyCombination keys) const
-{
+void StartedApp::Press(QKeyCombination keys) const {
     QWidget* pTarget = QApplication::focusWidget() ? QApplication::focusWidget() : &Frame();
     QTest::keyClick(pTarget, keys.key(), keys.keyboardModifiers());
 }
 
-void StartedApp::TypeAndLeave(int nId, const QString& text) const
-{
+void StartedApp::TypeAndLeave(int nId, const QString& text) const {
     QLineEdit& edit = Edit(nId);
     edit.setFocus();
     ReplaceText(edit, text);
     QTest::keyClick(&edit, Qt::Key_Tab);
 }
 
-QString StartedApp::LastDialogClass() const
-{
+QString StartedApp::LastDialogClass() const {
     return ui.m_dialogs.empty() ? QString() : ui.m_dialogs.back().className;
 }

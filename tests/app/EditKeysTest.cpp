@@ -19,25 +19,37 @@ private slots:
     void onlyKeysWithCommandsAreBound();
 };
 
-void EditKeysTest::editKeysReachTheField_data()
-{
+void EditKeysTest::editKeysReachTheField_data() {
     QTest::addColumn<bool>("bDeleteFirst");
     QTest::addColumn<QKeyCombination>("keys");
     QTest::addColumn<QString>("clipboardBefore");
     QTest::addColumn<QString>("fieldAfter");
     QTest::addColumn<QString>("clipboardAfter");
     // The air temperature field starts with all of its "50" selected.
-    QTest::newRow("Ctrl+C copies") << false << (Qt::CTRL | Qt::Key_C) << "x" << "50" << "50";
-    QTest::newRow("Ctrl+Insert copies") << false << (Qt::CTRL | Qt::Key_Insert) << "x" << "50" << "50";
-    QTest::newRow("Ctrl+X cuts") << false << (Qt::CTRL | Qt::Key_X) << "x" << "" << "50";
-    QTest::newRow("Shift+Delete cuts") << false << (Qt::SHIFT | Qt::Key_Delete) << "x" << "" << "50";
-    QTest::newRow("Ctrl+V pastes") << false << (Qt::CTRL | Qt::Key_V) << "72" << "72" << "72";
-    QTest::newRow("Shift+Insert pastes") << false << (Qt::SHIFT | Qt::Key_Insert) << "72" << "72" << "72";
-    QTest::newRow("Ctrl+Z undoes") << true << (Qt::CTRL | Qt::Key_Z) << "x" << "50" << "x";
+    QTest::newRow("Ctrl+C copies") << false << (Qt::CTRL | Qt::Key_C) << "x"
+                                   << "50"
+                                   << "50";
+    QTest::newRow("Ctrl+Insert copies") << false << (Qt::CTRL | Qt::Key_Insert) << "x"
+                                        << "50"
+                                        << "50";
+    QTest::newRow("Ctrl+X cuts") << false << (Qt::CTRL | Qt::Key_X) << "x"
+                                 << ""
+                                 << "50";
+    QTest::newRow("Shift+Delete cuts") << false << (Qt::SHIFT | Qt::Key_Delete) << "x"
+                                       << ""
+                                       << "50";
+    QTest::newRow("Ctrl+V pastes") << false << (Qt::CTRL | Qt::Key_V) << "72"
+                                   << "72"
+                                   << "72";
+    QTest::newRow("Shift+Insert pastes") << false << (Qt::SHIFT | Qt::Key_Insert) << "72"
+                                         << "72"
+                                         << "72";
+    QTest::newRow("Ctrl+Z undoes") << true << (Qt::CTRL | Qt::Key_Z) << "x"
+                                   << "50"
+                                   << "x";
 }
 
-void EditKeysTest::editKeysReachTheField()
-{
+void EditKeysTest::editKeysReachTheField() {
     QFETCH(bool, bDeleteFirst);
     QFETCH(QKeyCombination, keys);
     QFETCH(QString, clipboardBefore);
@@ -57,8 +69,7 @@ void EditKeysTest::editKeysReachTheField()
     QCOMPARE(started.ui.m_dialogs.size(), std::size_t{1});  // the disclaimer only
 }
 
-void EditKeysTest::onlyKeysWithCommandsAreBound()
-{
+void EditKeysTest::onlyKeysWithCommandsAreBound() {
     StartedApp started;
     int nBound = 0;
     for (const AcceleratorResource& accelerator : MainFrameAccelerators()) {

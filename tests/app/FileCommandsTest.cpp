@@ -15,15 +15,16 @@
 namespace {
 
 // Plays the user choosing pathName in the file dialog.
-ScriptedUiServices::DialogHandler ChooseFile(const QString& pathName)
-{
+ScriptedUiServices::DialogHandler ChooseFile(const QString& pathName) {
     return [pathName](QDialog& dialog) {
         qobject_cast<QFileDialog*>(&dialog)->selectFile(pathName);
         return IDOK;
     };
 }
 
-int FileDialogCount(const ScriptedUiServices& ui) { return DialogClasses(ui).count(QStringLiteral("QFileDialog")); }
+int FileDialogCount(const ScriptedUiServices& ui) {
+    return DialogClasses(ui).count(QStringLiteral("QFileDialog"));
+}
 
 }  // namespace
 
@@ -52,13 +53,11 @@ void FileCommandsTest::init() { m_pDir = std::make_unique<QTemporaryDir>(); }
 
 QString FileCommandsTest::PathOf(const QString& name) const { return m_pDir->filePath(name); }
 
-QString FileCommandsTest::WriteFile(const QString& name, const QByteArray& contents) const
-{
+QString FileCommandsTest::WriteFile(const QString& name, const QByteArray& contents) const {
     return WriteFileBytes(PathOf(name), contents) ? PathOf(name) : QString();
 }
 
-void FileCommandsTest::newRerunsFirstUpdateAndKeepsInputs()
-{
+void FileCommandsTest::newRerunsFirstUpdateAndKeepsInputs() {
     StartedApp started;
     started.TypeAndLeave(IDC_AIR_TEMP, QStringLiteral("61"));
     // The minutes field has no handler: text put there without moving the focus reaches no member, and
@@ -74,8 +73,7 @@ void FileCommandsTest::newRerunsFirstUpdateAndKeepsInputs()
     QVERIFY(started.ui.m_messages.empty());
 }
 
-void FileCommandsTest::openReadsNothingAndNamesTheDocument()
-{
+void FileCommandsTest::openReadsNothingAndNamesTheDocument() {
     const QString pathName = WriteFile(QStringLiteral("site notes.txt"), "keep me");
     StartedApp started;
     started.TypeAndLeave(IDC_AIR_TEMP, QStringLiteral("61"));
@@ -88,16 +86,14 @@ void FileCommandsTest::openReadsNothingAndNamesTheDocument()
     QCOMPARE(started.Edit(IDC_AIR_TEMP).text(), QStringLiteral("61"));
 }
 
-void FileCommandsTest::openCancelledOrUnreadableChangesNothing_data()
-{
+void FileCommandsTest::openCancelledOrUnreadableChangesNothing_data() {
     QTest::addColumn<bool>("bCancel");
     QTest::addColumn<int>("nMessages");
     QTest::newRow("dialog cancelled") << true << 0;
     QTest::newRow("file cannot be read") << false << 1;
 }
 
-void FileCommandsTest::openCancelledOrUnreadableChangesNothing()
-{
+void FileCommandsTest::openCancelledOrUnreadableChangesNothing() {
     QFETCH(bool, bCancel);
     QFETCH(int, nMessages);
     StartedApp started;
@@ -114,8 +110,7 @@ void FileCommandsTest::openCancelledOrUnreadableChangesNothing()
     QVERIFY(started.app.GetDocument()->GetPathName().isEmpty());
 }
 
-void FileCommandsTest::saveAsksOnlyForFilesItWroteItself_data()
-{
+void FileCommandsTest::saveAsksOnlyForFilesItWroteItself_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<bool>("bAsks");
     QTest::newRow("new document") << QStringLiteral("new") << true;
@@ -123,8 +118,7 @@ void FileCommandsTest::saveAsksOnlyForFilesItWroteItself_data()
     QTest::newRow("after opening a file") << QStringLiteral("opened") << true;
 }
 
-void FileCommandsTest::saveAsksOnlyForFilesItWroteItself()
-{
+void FileCommandsTest::saveAsksOnlyForFilesItWroteItself() {
     QFETCH(QString, before);
     QFETCH(bool, bAsks);
     const QString opened = WriteFile(QStringLiteral("opened.txt"), "someone's data");
@@ -146,8 +140,7 @@ void FileCommandsTest::saveAsksOnlyForFilesItWroteItself()
     QCOMPARE(ReadFileBytes(opened), QByteArray("someone's data"));
 }
 
-void FileCommandsTest::saveWritesAnEmptyFileToTheChosenName()
-{
+void FileCommandsTest::saveWritesAnEmptyFileToTheChosenName() {
     const QString pathName = PathOf(QStringLiteral("job 12.dat"));
     StartedApp started;
     bool bConfirmsOverwrite = false;
@@ -168,8 +161,7 @@ void FileCommandsTest::saveWritesAnEmptyFileToTheChosenName()
     QVERIFY(started.ui.m_messages.empty());
 }
 
-void FileCommandsTest::saveFailureIsReportedAndKeepsTheOldFile()
-{
+void FileCommandsTest::saveFailureIsReportedAndKeepsTheOldFile() {
     // A name below a plain file cannot be written by anyone, root included.
     const QString blocker = WriteFile(QStringLiteral("notes.txt"), "old contents");
     const QString pathName = blocker + QStringLiteral("/job.dat");

@@ -18,8 +18,7 @@
 namespace {
 
 // "Title: item, item, ---, item" for each pop-up, as the menu bar holds them.
-QStringList MenuOutline(const QMenuBar& menuBar)
-{
+QStringList MenuOutline(const QMenuBar& menuBar) {
     QStringList outline;
     for (QAction* pPopup : menuBar.actions()) {
         QStringList items;
@@ -47,8 +46,7 @@ private slots:
     void exitClosesTheMainWindow();
 };
 
-void FrameBarsTest::menuTextsInOrder()
-{
+void FrameBarsTest::menuTextsInOrder() {
     StartedApp started;
     const QStringList expected = {
         QStringLiteral("&File: E&xit"),
@@ -58,15 +56,13 @@ void FrameBarsTest::menuTextsInOrder()
     QCOMPARE(MenuOutline(*started.Frame().menuBar()), expected);
 }
 
-void FrameBarsTest::viewTogglesHideAndRestoreBars_data()
-{
+void FrameBarsTest::viewTogglesHideAndRestoreBars_data() {
     QTest::addColumn<int>("nCommand");
     QTest::newRow("toolbar") << ID_VIEW_TOOLBAR;
     QTest::newRow("status bar") << ID_VIEW_STATUS_BAR;
 }
 
-void FrameBarsTest::viewTogglesHideAndRestoreBars()
-{
+void FrameBarsTest::viewTogglesHideAndRestoreBars() {
     QFETCH(int, nCommand);
     StartedApp started;
     CMainFrame& frame = started.Frame();
@@ -89,8 +85,7 @@ void FrameBarsTest::viewTogglesHideAndRestoreBars()
     QVERIFY(started.ui.m_messages.empty());
 }
 
-void FrameBarsTest::toolbarHasOnlyTheAboutButton()
-{
+void FrameBarsTest::toolbarHasOnlyTheAboutButton() {
     StartedApp started;
     const QList<QAction*> actions = started.Frame().ToolBar().actions();
     QCOMPARE(actions.size(), 1);
@@ -100,15 +95,13 @@ void FrameBarsTest::toolbarHasOnlyTheAboutButton()
     QVERIFY(!actions.front()->icon().isNull());
 }
 
-void FrameBarsTest::aboutFromMenuAndButton_data()
-{
+void FrameBarsTest::aboutFromMenuAndButton_data() {
     QTest::addColumn<bool>("bFromToolbar");
     QTest::newRow("toolbar button") << true;
     QTest::newRow("help menu item") << false;
 }
 
-void FrameBarsTest::aboutFromMenuAndButton()
-{
+void FrameBarsTest::aboutFromMenuAndButton() {
     QFETCH(bool, bFromToolbar);
     StartedApp started;
     started.ui.ClearRecords();
@@ -123,8 +116,7 @@ void FrameBarsTest::aboutFromMenuAndButton()
     QCOMPARE(started.LastDialogClass(), QStringLiteral("CAboutDlg"));
 }
 
-void FrameBarsTest::statusBarPanesInOrder()
-{
+void FrameBarsTest::statusBarPanesInOrder() {
     StartedApp started;
     QList<QLabel*> panes = started.Frame().statusBar()->findChildren<QLabel*>();
     std::sort(panes.begin(), panes.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
@@ -135,8 +127,7 @@ void FrameBarsTest::statusBarPanesInOrder()
     QCOMPARE(texts, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
 }
 
-void FrameBarsTest::statusTipReplacesReadyWhileShown()
-{
+void FrameBarsTest::statusTipReplacesReadyWhileShown() {
     StartedApp started;
     QStatusBar& statusBar = *started.Frame().statusBar();
     QLabel& ready = *started.Frame().StatusPanes().front();
@@ -154,8 +145,7 @@ void FrameBarsTest::statusTipReplacesReadyWhileShown()
     QCOMPARE(ready.text(), QStringLiteral("Ready"));
 }
 
-void FrameBarsTest::exitClosesTheMainWindow()
-{
+void FrameBarsTest::exitClosesTheMainWindow() {
     StartedApp started;
     // Closing the last window would end the test run's own event loops.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -16,8 +16,7 @@
 namespace {
 
 // Plays the user choosing "print to file" with pathName in the print dialog.
-ScriptedUiServices::DialogHandler PrintToPdf(const QString& pathName)
-{
+ScriptedUiServices::DialogHandler PrintToPdf(const QString& pathName) {
     return [pathName](QDialog& dialog) {
         QPrinter* pPrinter = qobject_cast<QPrintDialog*>(&dialog)->printer();
         pPrinter->setOutputFormat(QPrinter::PdfFormat);
@@ -27,8 +26,7 @@ ScriptedUiServices::DialogHandler PrintToPdf(const QString& pathName)
 }
 
 // The size of a PDF with one page and nothing on it.
-qint64 BlankPageSize(const QString& pathName)
-{
+qint64 BlankPageSize(const QString& pathName) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pathName);
@@ -53,15 +51,13 @@ private slots:
     void helpExplainsEveryInputTimeAndNotice();
 };
 
-void PrintHelpTest::printWritesAPageWithTheChart_data()
-{
+void PrintHelpTest::printWritesAPageWithTheChart_data() {
     QTest::addColumn<bool>("bCalculated");
     QTest::newRow("before any calculation") << false;
     QTest::newRow("after a calculation") << true;
 }
 
-void PrintHelpTest::printWritesAPageWithTheChart()
-{
+void PrintHelpTest::printWritesAPageWithTheChart() {
     QFETCH(bool, bCalculated);
     QTemporaryDir dir;
     const QString pathName = dir.filePath(QStringLiteral("page.pdf"));
@@ -83,8 +79,7 @@ void PrintHelpTest::printWritesAPageWithTheChart()
     QCOMPARE_GT(pdf.size(), 4 * BlankPageSize(dir.filePath(QStringLiteral("blank.pdf"))));
 }
 
-void PrintHelpTest::printCancelledWritesNothing()
-{
+void PrintHelpTest::printCancelledWritesNothing() {
     QTemporaryDir dir;
     const QString pathName = dir.filePath(QStringLiteral("page.pdf"));
     StartedApp started;
@@ -99,8 +94,7 @@ void PrintHelpTest::printCancelledWritesNothing()
     QVERIFY(started.ui.m_messages.empty());
 }
 
-void PrintHelpTest::printerThatCannotBeOpenedIsReported()
-{
+void PrintHelpTest::printerThatCannotBeOpenedIsReported() {
     QTemporaryDir dir;
     const QString pathName = dir.filePath(QStringLiteral("no such folder/page.pdf"));
     StartedApp started;
@@ -113,8 +107,7 @@ void PrintHelpTest::printerThatCannotBeOpenedIsReported()
     QVERIFY(started.ui.m_messages.front().text.contains(QStringLiteral("Nothing was printed")));
 }
 
-void PrintHelpTest::helpOpensFromEveryWay_data()
-{
+void PrintHelpTest::helpOpensFromEveryWay_data() {
     QTest::addColumn<int>("nKey");
     QTest::addColumn<int>("nModifiers");
     QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier);
@@ -122,8 +115,7 @@ void PrintHelpTest::helpOpensFromEveryWay_data()
     QTest::newRow("Help Topics menu item") << 0 << 0;
 }
 
-void PrintHelpTest::helpOpensFromEveryWay()
-{
+void PrintHelpTest::helpOpensFromEveryWay() {
     QFETCH(int, nKey);
     QFETCH(int, nModifiers);
     StartedApp started;
@@ -144,8 +136,7 @@ void PrintHelpTest::helpOpensFromEveryWay()
     QVERIFY(started.ui.m_dialogs.size() == 1);
 }
 
-void PrintHelpTest::helpOpensAtTheFocusedField()
-{
+void PrintHelpTest::helpOpensAtTheFocusedField() {
     StartedApp started;
     started.Frame().CommandAction(ID_HELP_FINDER)->trigger();
     CHelpWindow& help = *started.Frame().HelpWindow();
@@ -157,16 +148,34 @@ void PrintHelpTest::helpOpensAtTheFocusedField()
     QTRY_VERIFY(help.verticalScrollBar()->value() > 0);
 }
 
-void PrintHelpTest::helpExplainsEveryInputTimeAndNotice()
-{
+void PrintHelpTest::helpExplainsEveryInputTimeAndNotice() {
     StartedApp started;
     started.Frame().CommandAction(ID_HELP_FINDER)->trigger();
     const QString text = started.Frame().HelpWindow()->toPlainText();
     const QStringList topics = {
-        "Paving time and date", "air temperature", "wind speed", "Sky conditions", "Latitude", "Mix type",
-        "PG grade", "Lift thickness", "Delivery temperature", "material type", "Moisture content",
-        "state of moisture", "Surface temperature", "Units", "120", "110", "79.5", "175.1",
-        "SLOW PAVEMENT COOLING", "RAPID PAVEMENT COOLING", "2 hours", "10 minutes", "Export Data",
+        "Paving time and date",
+        "air temperature",
+        "wind speed",
+        "Sky conditions",
+        "Latitude",
+        "Mix type",
+        "PG grade",
+        "Lift thickness",
+        "Delivery temperature",
+        "material type",
+        "Moisture content",
+        "state of moisture",
+        "Surface temperature",
+        "Units",
+        "120",
+        "110",
+        "79.5",
+        "175.1",
+        "SLOW PAVEMENT COOLING",
+        "RAPID PAVEMENT COOLING",
+        "2 hours",
+        "10 minutes",
+        "Export Data",
     };
     for (const QString& topic : topics)
         QVERIFY2(text.contains(topic, Qt::CaseInsensitive), qPrintable(topic));

@@ -12,8 +12,7 @@
 
 namespace {
 
-bool AnyMainWindowVisible()
-{
+bool AnyMainWindowVisible() {
     for (QWidget* pWidget : QApplication::topLevelWidgets()) {
         if (qobject_cast<CMainFrame*>(pWidget) && pWidget->isVisible()) return true;
     }
@@ -32,8 +31,7 @@ private slots:
     void saveScreenshot();
 };
 
-void StartupTest::disclaimerComesBeforeTheMainWindow()
-{
+void StartupTest::disclaimerComesBeforeTheMainWindow() {
     bool bMainWindowVisibleDuringDisclaimer = true;
     bool bDisclaimerHadParent = true;
     StartedApp started([&](ScriptedUiServices& ui) {
@@ -54,8 +52,7 @@ void StartupTest::disclaimerComesBeforeTheMainWindow()
     QVERIFY(started.ui.m_messages.empty());
 }
 
-void StartupTest::titleAndIconAfterStartUp()
-{
+void StartupTest::titleAndIconAfterStartUp() {
     StartedApp started;
     QCOMPARE(started.Frame().windowTitle(), QStringLiteral("KELVANOR 2.0 - Pavement Cooling Program"));
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Dravonel"));
@@ -64,8 +61,7 @@ void StartupTest::titleAndIconAfterStartUp()
     QVERIFY(iconSizes.contains(QSize(16, 16)));
 }
 
-void StartupTest::windowFitsTheScreenAndTheFormScrolls()
-{
+void StartupTest::windowFitsTheScreenAndTheFormScrolls() {
     StartedApp started;
     CMainFrame& frame = started.Frame();
     const QRect available = frame.screen()->availableGeometry();
@@ -82,8 +78,7 @@ void StartupTest::windowFitsTheScreenAndTheFormScrolls()
     QVERIFY(started.View().verticalScrollBar()->maximum() > 0);
 }
 
-void StartupTest::saveScreenshot()
-{
+void StartupTest::saveScreenshot() {
     StartedApp started;
     CMainFrame& frame = started.Frame();
     // Show the whole form, whatever the size of the offscreen screen.

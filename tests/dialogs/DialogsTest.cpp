@@ -7,8 +7,8 @@
 #include "DisclaimerDlg.h"
 #include "ExportDlg.h"
 #include "RapidCoolingDlg.h"
-#include "ScriptedUiServices.h"
 #include "Screenshots.h"
+#include "ScriptedUiServices.h"
 #include "SlowCoolingDlg.h"
 #include "SuiteMain.h"
 
@@ -16,20 +16,23 @@ namespace {
 
 enum class DialogKind { About, Disclaimer, SlowCooling, RapidCooling, Export };
 
-std::unique_ptr<CDialog> MakeDialog(DialogKind kind)
-{
+std::unique_ptr<CDialog> MakeDialog(DialogKind kind) {
     switch (kind) {
-    case DialogKind::About: return std::make_unique<CAboutDlg>();
-    case DialogKind::Disclaimer: return std::make_unique<CDisclaimerDlg>();
-    case DialogKind::SlowCooling: return std::make_unique<CSlowCoolingDlg>();
-    case DialogKind::RapidCooling: return std::make_unique<CRapidCoolingDlg>();
-    case DialogKind::Export: return std::make_unique<CExportDlg>();
+        case DialogKind::About:
+            return std::make_unique<CAboutDlg>();
+        case DialogKind::Disclaimer:
+            return std::make_unique<CDisclaimerDlg>();
+        case DialogKind::SlowCooling:
+            return std::make_unique<CSlowCoolingDlg>();
+        case DialogKind::RapidCooling:
+            return std::make_unique<CRapidCoolingDlg>();
+        case DialogKind::Export:
+            return std::make_unique<CExportDlg>();
     }
     return nullptr;
 }
 
-void AddDialogRows()
-{
+void AddDialogRows() {
     QTest::addColumn<DialogKind>("kind");
     QTest::newRow("About") << DialogKind::About;
     QTest::newRow("Disclaimer") << DialogKind::Disclaimer;
@@ -39,10 +42,7 @@ void AddDialogRows()
 }
 
 // The widget a key typed by the user reaches: the focused control, else the dialog.
-QWidget* KeyTarget(QDialog& dialog)
-{
-    return dialog.focusWidget() ? dialog.focusWidget() : &dialog;
-}
+QWidget* KeyTarget(QDialog& dialog) { return dialog.focusWidget() ? dialog.focusWidget() : &dialog; }
 
 }  // namespace
 
@@ -65,20 +65,19 @@ private slots:
     void saveScreenshots();
 };
 
-void DialogsTest::captionAndFrame_data()
-{
+void DialogsTest::captionAndFrame_data() {
     QTest::addColumn<DialogKind>("kind");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("closeBox");
     QTest::newRow("About") << DialogKind::About << "About KELVANOR" << true;
-    QTest::newRow("Disclaimer has no close box") << DialogKind::Disclaimer << "Kelvanor 2.0 - Disclaimer" << false;
+    QTest::newRow("Disclaimer has no close box")
+        << DialogKind::Disclaimer << "Kelvanor 2.0 - Disclaimer" << false;
     QTest::newRow("Slow cooling") << DialogKind::SlowCooling << "SLOW PAVEMENT COOLING" << true;
     QTest::newRow("Rapid cooling") << DialogKind::RapidCooling << "RAPID PAVEMENT COOLING" << true;
     QTest::newRow("Export") << DialogKind::Export << "Export Data" << true;
 }
 
-void DialogsTest::captionAndFrame()
-{
+void DialogsTest::captionAndFrame() {
     QFETCH(DialogKind, kind);
     QFETCH(QString, caption);
     QFETCH(bool, closeBox);
@@ -93,24 +92,22 @@ void DialogsTest::captionAndFrame()
         QVERIFY(flags & Qt::CustomizeWindowHint);  // without it the platform would add a close box anyway
 }
 
-void DialogsTest::keysEndTheDialog_data()
-{
+void DialogsTest::keysEndTheDialog_data() {
     QTest::addColumn<DialogKind>("kind");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
     QTest::newRow("About, Enter is OK") << DialogKind::About << int(Qt::Key_Return) << IDOK;
     QTest::newRow("About, Esc is Cancel") << DialogKind::About << int(Qt::Key_Escape) << IDCANCEL;
     QTest::newRow("Disclaimer, Enter is OK") << DialogKind::Disclaimer << int(Qt::Key_Return) << IDOK;
-    QTest::newRow("Disclaimer, Esc closes it without a close box") << DialogKind::Disclaimer << int(Qt::Key_Escape)
-                                                                   << IDCANCEL;
+    QTest::newRow("Disclaimer, Esc closes it without a close box")
+        << DialogKind::Disclaimer << int(Qt::Key_Escape) << IDCANCEL;
     QTest::newRow("Slow cooling, Enter") << DialogKind::SlowCooling << int(Qt::Key_Enter) << IDOK;
     QTest::newRow("Slow cooling, Esc") << DialogKind::SlowCooling << int(Qt::Key_Escape) << IDCANCEL;
     QTest::newRow("Rapid cooling, Enter") << DialogKind::RapidCooling << int(Qt::Key_Return) << IDOK;
     QTest::newRow("Rapid cooling, Esc") << DialogKind::RapidCooling << int(Qt::Key_Escape) << IDCANCEL;
 }
 
-void DialogsTest::keysEndTheDialog()
-{
+void DialogsTest::keysEndTheDialog() {
     QFETCH(DialogKind, kind);
     QFETCH(int, key);
     QFETCH(int, result);
@@ -118,8 +115,7 @@ void DialogsTest::keysEndTheDialog()
     bool bClosed = false;
     services.QueueDialog([&](QDialog& dialog) {
         dialog.show();
-        if (!QTest::qWaitForWindowExposed(&dialog))
-            return -1;
+        if (!QTest::qWaitForWindowExposed(&dialog)) return -1;
         QTest::keyClick(KeyTarget(dialog), Qt::Key(key));
         bClosed = !dialog.isVisible();
         return dialog.result();
@@ -132,13 +128,11 @@ void DialogsTest::keysEndTheDialog()
 
 void DialogsTest::everyTextFits_data() { AddDialogRows(); }
 
-void DialogsTest::everyTextFits()
-{
+void DialogsTest::everyTextFits() {
     QFETCH(DialogKind, kind);
     const std::unique_ptr<CDialog> dialog = MakeDialog(kind);
     for (const QLabel* pLabel : dialog->findChildren<QLabel*>()) {
-        if (pLabel->text().isEmpty())
-            continue;
+        if (pLabel->text().isEmpty()) continue;
         const int nNeeded = pLabel->fontMetrics().horizontalAdvance(pLabel->text());
         QVERIFY2(nNeeded <= pLabel->width(), qPrintable(pLabel->text()));
         QVERIFY2(dialog->rect().contains(pLabel->geometry()), qPrintable(pLabel->text()));
@@ -150,13 +144,11 @@ void DialogsTest::everyTextFits()
     }
 }
 
-void DialogsTest::aboutBoxTexts()
-{
+void DialogsTest::aboutBoxTexts() {
     CAboutDlg about;
     QStringList texts;
     for (const QLabel* pLabel : about.findChildren<QLabel*>())
-        if (!pLabel->text().isEmpty())
-            texts << pLabel->text();
+        if (!pLabel->text().isEmpty()) texts << pLabel->text();
     QVERIFY(texts.contains("KELVANOR Version 2.0"));
     QVERIFY(texts.filter("Copyright").size() == 1);
     QCOMPARE(texts.size(), 9);  // product, copyright, credits heading and six credited names
@@ -166,8 +158,7 @@ void DialogsTest::aboutBoxTexts()
     QVERIFY(pOk->isDefault());
 }
 
-void DialogsTest::picturesAtTheirOwnSize_data()
-{
+void DialogsTest::picturesAtTheirOwnSize_data() {
     QTest::addColumn<DialogKind>("kind");
     QTest::addColumn<QSize>("pictureSize");
     QTest::newRow("About shows the 32-pixel main icon") << DialogKind::About << QSize(32, 32);
@@ -176,15 +167,13 @@ void DialogsTest::picturesAtTheirOwnSize_data()
     QTest::newRow("Rapid cooling") << DialogKind::RapidCooling << QSize(379, 209);
 }
 
-void DialogsTest::picturesAtTheirOwnSize()
-{
+void DialogsTest::picturesAtTheirOwnSize() {
     QFETCH(DialogKind, kind);
     QFETCH(QSize, pictureSize);
     const std::unique_ptr<CDialog> dialog = MakeDialog(kind);
     const QLabel* pPicture = nullptr;
     for (const QLabel* pLabel : dialog->findChildren<QLabel*>())
-        if (!pLabel->pixmap().isNull())
-            pPicture = pLabel;
+        if (!pLabel->pixmap().isNull()) pPicture = pLabel;
     QVERIFY(pPicture);
     QCOMPARE(pPicture->pixmap().size(), pictureSize);
     QCOMPARE(pPicture->size(), pictureSize);
@@ -195,18 +184,15 @@ void DialogsTest::picturesAtTheirOwnSize()
 
 void DialogsTest::saveScreenshots_data() { AddDialogRows(); }
 
-void DialogsTest::saveScreenshots()
-{
+void DialogsTest::saveScreenshots() {
     QFETCH(DialogKind, kind);
     const std::unique_ptr<CDialog> dialog = MakeDialog(kind);
-    if (auto* pExport = dynamic_cast<CExportDlg*>(dialog.get()))
-        pExport->m_strFileName = "Output.xls";
+    if (auto* pExport = dynamic_cast<CExportDlg*>(dialog.get())) pExport->m_strFileName = "Output.xls";
     ScriptedUiServices services;
     QImage shot;
     services.QueueDialog([&](QDialog& d) {
         d.show();
-        if (QTest::qWaitForWindowExposed(&d))
-            shot = d.grab().toImage();
+        if (QTest::qWaitForWindowExposed(&d)) shot = d.grab().toImage();
         return IDOK;
     });
     dialog->DoModal();

@@ -15,18 +15,15 @@
 
 namespace {
 
-QLineEdit* NameEdit(QDialog& dialog)
-{
+QLineEdit* NameEdit(QDialog& dialog) {
     return qobject_cast<QLineEdit*>(static_cast<CDialog&>(dialog).GetDlgItem(IDC_EXPORT_FILE));
 }
 
-QPushButton* Button(QDialog& dialog, int nId)
-{
+QPushButton* Button(QDialog& dialog, int nId) {
     return qobject_cast<QPushButton*>(static_cast<CDialog&>(dialog).GetDlgItem(nId));
 }
 
-void Retype(QLineEdit& edit, const QString& text)
-{
+void Retype(QLineEdit& edit, const QString& text) {
     edit.setFocus();
     ReplaceText(edit, text);
 }
@@ -47,51 +44,47 @@ private slots:
     void browseCancelledChangesNothing();
 };
 
-void ExportDlgTest::controlsInTabOrder()
-{
+void ExportDlgTest::controlsInTabOrder() {
     ScriptedUiServices services;
     QStringList visited;
     QStringList statics;
     services.QueueDialog([&](QDialog& dialog) {
-        if (!ShowActive(dialog))
-            return -1;
+        if (!ShowActive(dialog)) return -1;
         NameEdit(dialog)->setFocus();
         for (int i = 0; i < 3; ++i) {
             QWidget* pFocus = QApplication::focusWidget();
-            visited << (pFocus == NameEdit(dialog) ? QString("edit") : qobject_cast<QPushButton*>(pFocus)->text());
+            visited << (pFocus == NameEdit(dialog) ? QString("edit")
+                                                   : qobject_cast<QPushButton*>(pFocus)->text());
             QTest::keyClick(pFocus, Qt::Key_Tab);
         }
         visited << (QApplication::focusWidget() == NameEdit(dialog) ? "edit" : "elsewhere");
-        for (const QLabel* pLabel : dialog.findChildren<QLabel*>())
-            statics << pLabel->text();
+        for (const QLabel* pLabel : dialog.findChildren<QLabel*>()) statics << pLabel->text();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         return dialog.result();
     });
     CExportDlg dialog;
     QCOMPARE(dialog.DoModal(), IDCANCEL);
     QCOMPARE(visited, QStringList({"edit", "Export", "Browse", "edit"}));
-    QVERIFY(statics.contains("Enter a filename for the exported data.  Use the Browse button to select a path."));
+    QVERIFY(
+        statics.contains("Enter a filename for the exported data.  Use the Browse button to select a path."));
     QVERIFY(statics.contains("Note:  This will create a tab-delimited file."));
     QVERIFY(Button(dialog, IDOK)->isDefault());
     QVERIFY(!Button(dialog, IDC_BROWSE)->isDefault());
 }
 
-void ExportDlgTest::emptyNameWarnsAndStaysOpen_data()
-{
+void ExportDlgTest::emptyNameWarnsAndStaysOpen_data() {
     QTest::addColumn<bool>("byEnterKey");
     QTest::newRow("Export button") << false;
     QTest::newRow("Enter key") << true;
 }
 
-void ExportDlgTest::emptyNameWarnsAndStaysOpen()
-{
+void ExportDlgTest::emptyNameWarnsAndStaysOpen() {
     QFETCH(bool, byEnterKey);
     ScriptedUiServices services;
     bool bStayedOpen = false;
     bool bFocusOnEdit = false;
     services.QueueDialog([&](QDialog& dialog) {
-        if (!ShowActive(dialog))
-            return -1;
+        if (!ShowActive(dialog)) return -1;
         QLineEdit* pEdit = NameEdit(dialog);
         Retype(*pEdit, "");
         if (byEnterKey) {
@@ -118,12 +111,10 @@ void ExportDlgTest::emptyNameWarnsAndStaysOpen()
     QCOMPARE(dialog.m_strFileName, std::string("after.xls"));
 }
 
-void ExportDlgTest::typedNameIsTakenAsTyped()
-{
+void ExportDlgTest::typedNameIsTakenAsTyped() {
     ScriptedUiServices services;
     services.QueueDialog([&](QDialog& dialog) {
-        if (!ShowActive(dialog))
-            return -1;
+        if (!ShowActive(dialog)) return -1;
         Retype(*NameEdit(dialog), "data/report 1.txt");
         QTest::keyClick(NameEdit(dialog), Qt::Key_Return);
         return dialog.result();
@@ -136,20 +127,17 @@ void ExportDlgTest::typedNameIsTakenAsTyped()
     QVERIFY(services.m_messages.empty());
 }
 
-void ExportDlgTest::leavingWithoutExportKeepsTheName_data()
-{
+void ExportDlgTest::leavingWithoutExportKeepsTheName_data() {
     QTest::addColumn<bool>("byCloseBox");
     QTest::newRow("Esc key") << false;
     QTest::newRow("close box") << true;
 }
 
-void ExportDlgTest::leavingWithoutExportKeepsTheName()
-{
+void ExportDlgTest::leavingWithoutExportKeepsTheName() {
     QFETCH(bool, byCloseBox);
     ScriptedUiServices services;
     services.QueueDialog([&](QDialog& dialog) {
-        if (!ShowActive(dialog))
-            return -1;
+        if (!ShowActive(dialog)) return -1;
         Retype(*NameEdit(dialog), "other.xls");
         if (byCloseBox)
             dialog.close();
@@ -164,15 +152,13 @@ void ExportDlgTest::leavingWithoutExportKeepsTheName()
     QVERIFY(services.m_messages.empty());
 }
 
-void ExportDlgTest::browseAdoptsTheAbsolutePath()
-{
+void ExportDlgTest::browseAdoptsTheAbsolutePath() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     ScriptedUiServices services;
     QString shownAfterBrowse;
     services.QueueDialog([&](QDialog& dialog) {
-        if (!ShowActive(dialog))
-            return -1;
+        if (!ShowActive(dialog)) return -1;
         QTest::mouseClick(Button(dialog, IDC_BROWSE), Qt::LeftButton);
         shownAfterBrowse = NameEdit(dialog)->text();
         QTest::mouseClick(Button(dialog, IDOK), Qt::LeftButton);
@@ -185,8 +171,7 @@ void ExportDlgTest::browseAdoptsTheAbsolutePath()
     bool bNoOverwritePrompt = false;
     services.QueueDialog([&](QDialog& dialog) {
         auto* pFiles = qobject_cast<QFileDialog*>(&dialog);
-        if (!pFiles)
-            return -1;
+        if (!pFiles) return -1;
         acceptMode = pFiles->acceptMode();
         fileMode = pFiles->fileMode();
         filters = pFiles->nameFilters();
@@ -212,8 +197,7 @@ void ExportDlgTest::browseAdoptsTheAbsolutePath()
     QCOMPARE(services.m_dialogs.size(), size_t(2));
 }
 
-void ExportDlgTest::browseCancelledChangesNothing()
-{
+void ExportDlgTest::browseCancelledChangesNothing() {
     ScriptedUiServices services;
     QString shownAfterBrowse;
     services.QueueDialog([&](QDialog& dialog) {
@@ -222,8 +206,7 @@ void ExportDlgTest::browseCancelledChangesNothing()
         return IDCANCEL;
     });
     services.QueueDialog([&](QDialog& dialog) {
-        if (auto* pFiles = qobject_cast<QFileDialog*>(&dialog))
-            pFiles->selectFile("/tmp/ignored.xls");
+        if (auto* pFiles = qobject_cast<QFileDialog*>(&dialog)) pFiles->selectFile("/tmp/ignored.xls");
         return IDCANCEL;
     });
     CExportDlg dialog;

@@ -13,12 +13,14 @@ bool IsColourful(QColor c) { return c.alpha() > 0 && c.hsvSaturation() > 120 && 
 
 enum class PictureKind { Disclaimer, SlowCooling, RapidCooling };
 
-QImage Draw(PictureKind kind, const QColor& background)
-{
+QImage Draw(PictureKind kind, const QColor& background) {
     switch (kind) {
-    case PictureKind::Disclaimer: return DisclaimerPicture(background);
-    case PictureKind::SlowCooling: return SlowCoolingPicture(background);
-    case PictureKind::RapidCooling: return RapidCoolingPicture(background);
+        case PictureKind::Disclaimer:
+            return DisclaimerPicture(background);
+        case PictureKind::SlowCooling:
+            return SlowCoolingPicture(background);
+        case PictureKind::RapidCooling:
+            return RapidCoolingPicture(background);
     }
     return {};
 }
@@ -38,8 +40,7 @@ private slots:
     void iconAndToolbarImage();
 };
 
-void PicturesTest::picturesByName_data()
-{
+void PicturesTest::picturesByName_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");  // pixels, exact; an empty size means no picture
     QTest::newRow("disclaimer") << "IDB_DISCLAIMER" << QSize(573, 257);
@@ -50,18 +51,15 @@ void PicturesTest::picturesByName_data()
     QTest::newRow("numeric id is not a name") << "141" << QSize();
 }
 
-void PicturesTest::picturesByName()
-{
+void PicturesTest::picturesByName() {
     QFETCH(QString, name);
     QFETCH(QSize, size);
     const QPixmap picture = LoadPictureResource(name.toUtf8().constData());
     QCOMPARE(picture.isNull(), size.isEmpty());
-    if (!size.isEmpty())
-        QCOMPARE(picture.size(), size);
+    if (!size.isEmpty()) QCOMPARE(picture.size(), size);
 }
 
-void PicturesTest::dialogPicturesHaveTextAndFigure_data()
-{
+void PicturesTest::dialogPicturesHaveTextAndFigure_data() {
     QTest::addColumn<PictureKind>("kind");
     QTest::addColumn<int>("minInk");  // pixels of black text, a loose floor for "the text is there"
     QTest::newRow("disclaimer") << PictureKind::Disclaimer << 4000;
@@ -69,8 +67,7 @@ void PicturesTest::dialogPicturesHaveTextAndFigure_data()
     QTest::newRow("rapid cooling") << PictureKind::RapidCooling << 800;
 }
 
-void PicturesTest::dialogPicturesHaveTextAndFigure()
-{
+void PicturesTest::dialogPicturesHaveTextAndFigure() {
     QFETCH(PictureKind, kind);
     QFETCH(int, minInk);
     const QColor background(192, 192, 192);
@@ -89,8 +86,7 @@ void PicturesTest::dialogPicturesHaveTextAndFigure()
     QVERIFY(SaveScreenshot(image, QString("picture_%1.png").arg(QTest::currentDataTag()).replace(' ', '_')));
 }
 
-void PicturesTest::iconAndToolbarImage()
-{
+void PicturesTest::iconAndToolbarImage() {
     for (const int nSize : {kMainIconLargePx, kMainIconSmallPx}) {
         const QImage icon = MainIconImage(nSize);
         QCOMPARE(icon.size(), QSize(nSize, nSize));

@@ -9,32 +9,47 @@
 namespace {
 
 // Curves the table rows name; built on demand since a curve is too large for a data column.
-enum class CurveKind { RunA, Slow, AllAboveStart, FirstBelowAt7Point67, FirstBelowJustUnderMinute2,
-                       CoolAtLaydownTwoSamples, BelowOnlyInLastTwo, CoolSampleThenWarm };
+enum class CurveKind {
+    RunA,
+    Slow,
+    AllAboveStart,
+    FirstBelowAt7Point67,
+    FirstBelowJustUnderMinute2,
+    CoolAtLaydownTwoSamples,
+    BelowOnlyInLastTwo,
+    CoolSampleThenWarm
+};
 
 struct Case {
     CoolingCurve curve;
     double dStopTime;
 };
 
-Case Build(CurveKind kind)
-{
+Case Build(CurveKind kind) {
     switch (kind) {
-    case CurveKind::RunA: {
-        Case c{};
-        c.curve = RunACurve(&c.dStopTime);
-        return c;
-    }
-    case CurveKind::Slow: return {MakeCurve(360, [](int i) { return 150.0 - 0.15 * i; }), 120.0};
-    case CurveKind::AllAboveStart: return {MakeCurve(360, [](int) { return 130.0; }), 120.0};
-    case CurveKind::FirstBelowAt7Point67: return {MakeCurve(60, [](int i) { return i < 23 ? 130.0 : 119.0; }), 0.0};
-    case CurveKind::FirstBelowJustUnderMinute2:
-        return {MakeCurve(60, [](int i) { return i < 6 ? 130.0 : 119.0; }), 0.0};
-    case CurveKind::CoolAtLaydownTwoSamples: return {MakeCurve(1, [](int i) { return i == 0 ? 100.0 : 40.0; }), 0.0};
-    case CurveKind::BelowOnlyInLastTwo: return {MakeCurve(10, [](int i) { return i < 9 ? 130.0 : 100.0; }), 0.0};
-    case CurveKind::CoolSampleThenWarm:
-        // 57 C is 134.6 F: at or below both axis bases. The warm samples after it are above both.
-        return {MakeCurve(30, [](int i) { return i < 10 ? 150.0 - 5.0 * i : i == 10 ? 57.0 : 70.0; }), 0.0};
+        case CurveKind::RunA: {
+            Case c{};
+            c.curve = RunACurve(&c.dStopTime);
+            return c;
+        }
+        case CurveKind::Slow:
+            return {MakeCurve(360, [](int i) { return 150.0 - 0.15 * i; }), 120.0};
+        case CurveKind::AllAboveStart:
+            return {MakeCurve(360, [](int) { return 130.0; }), 120.0};
+        case CurveKind::FirstBelowAt7Point67:
+            return {MakeCurve(60, [](int i) { return i < 23 ? 130.0 : 119.0; }), 0.0};
+        case CurveKind::FirstBelowJustUnderMinute2:
+            return {MakeCurve(60, [](int i) { return i < 6 ? 130.0 : 119.0; }), 0.0};
+        case CurveKind::CoolAtLaydownTwoSamples:
+            return {MakeCurve(1, [](int i) { return i == 0 ? 100.0 : 40.0; }), 0.0};
+        case CurveKind::BelowOnlyInLastTwo:
+            return {MakeCurve(10, [](int i) { return i < 9 ? 130.0 : 100.0; }), 0.0};
+        case CurveKind::CoolSampleThenWarm:
+            // 57 C is 134.6 F: at or below both axis bases. The warm samples after it are above both.
+            return {MakeCurve(30, [](int i) { return i < 10    ? 150.0 - 5.0 * i
+                                                     : i == 10 ? 57.0
+                                                               : 70.0; }),
+                    0.0};
     }
     return {};
 }
@@ -42,11 +57,9 @@ Case Build(CurveKind kind)
 double ToAxis(double dTempC, bool bFahrenheit) { return bFahrenheit ? dTempC * 1.8 + 32.0 : dTempC; }
 
 // The start sample by the chart's rule: first of samples 0 .. last-2 strictly below the start temperature.
-int ExpectedStartSample(const CoolingCurve& curve, double dStartTempC, bool bFahrenheit)
-{
+int ExpectedStartSample(const CoolingCurve& curve, double dStartTempC, bool bFahrenheit) {
     for (int i = 0; i < curve.m_nLastSample - 1; ++i)
-        if (ToAxis(curve.m_dCurveTemp[i], bFahrenheit) < ToAxis(dStartTempC, bFahrenheit))
-            return i;
+        if (ToAxis(curve.m_dCurveTemp[i], bFahrenheit) < ToAxis(dStartTempC, bFahrenheit)) return i;
     return -1;
 }
 
@@ -54,10 +67,11 @@ int ExpectedStartSample(const CoolingCurve& curve, double dStartTempC, bool bFah
 QRect LegendCurveLine(const ChartGeometry& g) { return QRect(g.right - 110, g.top + 29, 20, 2); }
 
 // Chart area below the legend, where only the curve and the markers may be coloured.
-QRect ChartBody(const ChartGeometry& g) { return QRect(g.left, g.top + 35, g.right - g.left, g.bottom - g.top - 35); }
+QRect ChartBody(const ChartGeometry& g) {
+    return QRect(g.left, g.top + 35, g.right - g.left, g.bottom - g.top - 35);
+}
 
-PlotInputs Inputs(bool bCalculated, int nUnits, int nPgHigh, const Case& c)
-{
+PlotInputs Inputs(bool bCalculated, int nUnits, int nPgHigh, const Case& c) {
     return PlotInputs{bCalculated, nUnits, nPgHigh, c.dStopTime, c.curve};
 }
 
@@ -88,15 +102,13 @@ private slots:
     void saveScreenshots();
 };
 
-void CoolingPlotTest::frameBeforeCalculation_data()
-{
+void CoolingPlotTest::frameBeforeCalculation_data() {
     QTest::addColumn<int>("units");
     QTest::newRow("SI axis") << 0;
     QTest::newRow("English axis") << 1;
 }
 
-void CoolingPlotTest::frameBeforeCalculation()
-{
+void CoolingPlotTest::frameBeforeCalculation() {
     QFETCH(int, units);
     const Case c = Build(CurveKind::RunA);  // a stored curve must not show before the first calculation
     const RenderedPlot plot = RenderPlot(Inputs(false, units, 4, c));
@@ -107,7 +119,8 @@ void CoolingPlotTest::frameBeforeCalculation()
     QCOMPARE(plot.outcome.dStartTemp, 120.0);
 
     // Grey fill, with little else inside the rectangle.
-    QVERIFY(CountOtherThan(img, TestPlotRect(), kGrey) < TestPlotRect().width() * TestPlotRect().height() / 10);
+    QVERIFY(CountOtherThan(img, TestPlotRect(), kGrey) <
+            TestPlotRect().width() * TestPlotRect().height() / 10);
     // Axes in the initial black pen, each without its end pixel.
     QVERIFY(IsColor(img, g.x0, g.yb, kBlack));
     QVERIFY(IsColor(img, g.xr - 1, g.yb, kBlack));
@@ -119,7 +132,8 @@ void CoolingPlotTest::frameBeforeCalculation()
         const int x = static_cast<int>(g.x0 + (k * g.W) * 0.008333333333333333);
         QVERIFY2(IsColor(img, x, g.yb + 4, kBlack), qPrintable(QString("tick %1").arg(k)));
         QVERIFY2(!IsColor(img, x, g.yb + 5, kBlack), qPrintable(QString("tick %1 too long").arg(k)));
-        QVERIFY2(CountOtherThan(img, QRect(x, g.yb + 7, 14, 12), kGrey) > 0, qPrintable(QString("label %1").arg(k)));
+        QVERIFY2(CountOtherThan(img, QRect(x, g.yb + 7, 14, 12), kGrey) > 0,
+                 qPrintable(QString("label %1").arg(k)));
     }
     // Legend lines, two pixels thick, twenty long.
     QVERIFY(IsColor(img, g.right - 110, g.top, kGreen));
@@ -134,8 +148,7 @@ void CoolingPlotTest::frameBeforeCalculation()
     QCOMPARE(CountOtherThan(img, QRect(g.left, g.yt, g.x0 - g.left, g.yb - g.yt), kGrey), 0);
 }
 
-void CoolingPlotTest::axisTitleIsTheOnlyDifferenceBetweenUnitsBeforeCalculation()
-{
+void CoolingPlotTest::axisTitleIsTheOnlyDifferenceBetweenUnitsBeforeCalculation() {
     const Case c = Build(CurveKind::RunA);
     QImage si = RenderPlot(Inputs(false, 0, 4, c)).image;
     QImage english = RenderPlot(Inputs(false, 1, 4, c)).image;
@@ -149,8 +162,7 @@ void CoolingPlotTest::axisTitleIsTheOnlyDifferenceBetweenUnitsBeforeCalculation(
     QVERIFY(si == english);
 }
 
-void CoolingPlotTest::startTemperatureFollowsGrade_data()
-{
+void CoolingPlotTest::startTemperatureFollowsGrade_data() {
     QTest::addColumn<int>("grade");
     QTest::addColumn<double>("startTemp");  // C, exact
     QTest::newRow("82") << 0 << 120.0;
@@ -160,8 +172,7 @@ void CoolingPlotTest::startTemperatureFollowsGrade_data()
     QTest::newRow("46") << 6 << 110.0;
 }
 
-void CoolingPlotTest::startTemperatureFollowsGrade()
-{
+void CoolingPlotTest::startTemperatureFollowsGrade() {
     QFETCH(int, grade);
     QFETCH(double, startTemp);
     const Case c = Build(CurveKind::Slow);
@@ -169,8 +180,7 @@ void CoolingPlotTest::startTemperatureFollowsGrade()
     QCOMPARE(RenderPlot(Inputs(true, 1, grade, c)).outcome.dStartTemp, startTemp);
 }
 
-void CoolingPlotTest::temperatureTicksAfterCalculation_data()
-{
+void CoolingPlotTest::temperatureTicksAfterCalculation_data() {
     QTest::addColumn<int>("units");
     QTest::addColumn<int>("base");
     QTest::addColumn<int>("top");
@@ -179,8 +189,7 @@ void CoolingPlotTest::temperatureTicksAfterCalculation_data()
     QTest::newRow("English 135 to 315 by 20") << 1 << 135 << 315 << 20;
 }
 
-void CoolingPlotTest::temperatureTicksAfterCalculation()
-{
+void CoolingPlotTest::temperatureTicksAfterCalculation() {
     QFETCH(int, units);
     QFETCH(int, base);
     QFETCH(int, top);
@@ -193,19 +202,18 @@ void CoolingPlotTest::temperatureTicksAfterCalculation()
         const int y = g.Y(v, units != 0);
         QVERIFY2(IsColor(img, g.x0 - 4, y, kBlack), qPrintable(QString("tick %1").arg(v)));
         QVERIFY2(!IsColor(img, g.x0 - 5, y, kBlack), qPrintable(QString("tick %1 too long").arg(v)));
-        QVERIFY2(CountOtherThan(img, QRect(g.x0 - 30, y - 8, 20, 13), kGrey) > 0, qPrintable(QString("label %1").arg(v)));
+        QVERIFY2(CountOtherThan(img, QRect(g.x0 - 30, y - 8, 20, 13), kGrey) > 0,
+                 qPrintable(QString("label %1").arg(v)));
     }
 }
 
-void CoolingPlotTest::curvePointsAreYellowPluses_data()
-{
+void CoolingPlotTest::curvePointsAreYellowPluses_data() {
     QTest::addColumn<int>("units");
     QTest::newRow("Run A on the SI axis") << 0;
     QTest::newRow("Run A on the English axis") << 1;
 }
 
-void CoolingPlotTest::curvePointsAreYellowPluses()
-{
+void CoolingPlotTest::curvePointsAreYellowPluses() {
     QFETCH(int, units);
     const bool bF = units != 0;
     const Case c = Build(CurveKind::RunA);
@@ -216,17 +224,19 @@ void CoolingPlotTest::curvePointsAreYellowPluses()
     for (int i = 0; i < c.curve.m_nLastSample - 1; ++i) {
         const double v = ToAxis(c.curve.m_dCurveTemp[i], bF);
         if (v <= (bF ? 135.0 : 65.0)) {
-            if (bF)
-                break;
+            if (bF) break;
             continue;
         }
         const double t = c.curve.m_dCurveTime[i];
-        for (const QPoint& p : {QPoint(g.X(t), g.Y(v, bF)), QPoint(g.X(t, 1), g.Y(v, bF)), QPoint(g.X(t, -1), g.Y(v, bF)),
-                                QPoint(g.X(t), g.Y(v, bF, 1)), QPoint(g.X(t), g.Y(v, bF, -1))})
+        for (const QPoint& p :
+             {QPoint(g.X(t), g.Y(v, bF)), QPoint(g.X(t, 1), g.Y(v, bF)), QPoint(g.X(t, -1), g.Y(v, bF)),
+              QPoint(g.X(t), g.Y(v, bF, 1)), QPoint(g.X(t), g.Y(v, bF, -1))})
             expected.push_back(p);
     }
     QVERIFY(expected.size() > 500);
-    const auto isExpected = [&](const QPoint& p) { return std::find(expected.begin(), expected.end(), p) != expected.end(); };
+    const auto isExpected = [&](const QPoint& p) {
+        return std::find(expected.begin(), expected.end(), p) != expected.end();
+    };
     for (const QPoint& p : PixelsOf(img, TestPlotRect(), kYellow, LegendCurveLine(g)))
         QVERIFY2(isExpected(p), qPrintable(QString("stray yellow at %1,%2").arg(p.x()).arg(p.y())));
     // Markers are drawn after the curve and may cover a point.
@@ -236,16 +246,14 @@ void CoolingPlotTest::curvePointsAreYellowPluses()
                  qPrintable(QString("missing point at %1,%2").arg(p.x()).arg(p.y())));
 }
 
-void CoolingPlotTest::coolSamplesSkippedOrEndTheCurve_data()
-{
+void CoolingPlotTest::coolSamplesSkippedOrEndTheCurve_data() {
     QTest::addColumn<int>("units");
     QTest::addColumn<bool>("warmSampleDrawn");
     QTest::newRow("SI skips a cool sample and goes on") << 0 << true;
     QTest::newRow("English ends the curve at the first cool sample") << 1 << false;
 }
 
-void CoolingPlotTest::coolSamplesSkippedOrEndTheCurve()
-{
+void CoolingPlotTest::coolSamplesSkippedOrEndTheCurve() {
     QFETCH(int, units);
     QFETCH(bool, warmSampleDrawn);
     const bool bF = units != 0;
@@ -260,27 +268,26 @@ void CoolingPlotTest::coolSamplesSkippedOrEndTheCurve()
     QCOMPARE(IsColor(img, centre(11).x(), centre(11).y(), kYellow), warmSampleDrawn);
 }
 
-void CoolingPlotTest::stopMarker_data()
-{
+void CoolingPlotTest::stopMarker_data() {
     QTest::addColumn<CurveKind>("kind");
     QTest::addColumn<int>("units");
     QTest::addColumn<double>("stopFraction");  // exact doubles of the two axes
     QTest::addColumn<bool>("reached");
     QTest::newRow("Run A reaches the stop temperature, SI") << CurveKind::RunA << 0 << 0.145 << true;
-    QTest::newRow("Run A reaches the stop temperature, English") << CurveKind::RunA << 1 << 0.22277777777777774 << true;
+    QTest::newRow("Run A reaches the stop temperature, English")
+        << CurveKind::RunA << 1 << 0.22277777777777774 << true;
     QTest::newRow("slow curve never reaches it, SI") << CurveKind::Slow << 0 << 0.145 << false;
-    QTest::newRow("slow curve never reaches it, English") << CurveKind::Slow << 1 << 0.22277777777777774 << false;
+    QTest::newRow("slow curve never reaches it, English")
+        << CurveKind::Slow << 1 << 0.22277777777777774 << false;
 }
 
-void CoolingPlotTest::stopMarker()
-{
+void CoolingPlotTest::stopMarker() {
     QFETCH(CurveKind, kind);
     QFETCH(int, units);
     QFETCH(double, stopFraction);
     QFETCH(bool, reached);
     const Case c = Build(kind);
-    if (kind == CurveKind::RunA)
-        QCOMPARE(c.dStopTime, 68.0);
+    if (kind == CurveKind::RunA) QCOMPARE(c.dStopTime, 68.0);
     const QImage img = RenderPlot(Inputs(true, units, 4, c)).image;
     const ChartGeometry g(TestPlotRect());
     const int ys = static_cast<int>(g.yb - g.H * stopFraction);
@@ -302,12 +309,10 @@ void CoolingPlotTest::stopMarker()
     QVERIFY(IsColor(img, xs, ys + 1, kRed));
     QVERIFY(!IsColor(img, xs + 1, ys, kRed));  // the level stops at the vertical line
     // Every red pixel below the level belongs to the vertical line.
-    for (const QPoint& p : PixelsOf(img, belowLevel, kRed))
-        QVERIFY(p.x() == xs || p.x() == xs - 1);
+    for (const QPoint& p : PixelsOf(img, belowLevel, kRed)) QVERIFY(p.x() == xs || p.x() == xs - 1);
 }
 
-void CoolingPlotTest::startMarkerAndStartTime_data()
-{
+void CoolingPlotTest::startMarkerAndStartTime_data() {
     QTest::addColumn<CurveKind>("kind");
     QTest::addColumn<int>("units");
     QTest::addColumn<int>("grade");
@@ -318,26 +323,26 @@ void CoolingPlotTest::startMarkerAndStartTime_data()
     const CoolingCurve runA = RunACurve(&dStop);
     const int nSi120 = ExpectedStartSample(runA, 120.0, false);
     const int nSi110 = ExpectedStartSample(runA, 110.0, false);
-    QTest::newRow("Run A, SI, grade 58") << CurveKind::RunA << 0 << 4 << nSi120
-                                         << static_cast<int>(runA.m_dCurveTime[nSi120]);
+    QTest::newRow("Run A, SI, grade 58")
+        << CurveKind::RunA << 0 << 4 << nSi120 << static_cast<int>(runA.m_dCurveTime[nSi120]);
     QTest::newRow("Run A, English, same start as SI")
         << CurveKind::RunA << 1 << 4 << ExpectedStartSample(runA, 120.0, true)
         << static_cast<int>(runA.m_dCurveTime[nSi120]);
-    QTest::newRow("Run A, SI, grade 52 starts at 110 C") << CurveKind::RunA << 0 << 5 << nSi110
-                                                         << static_cast<int>(runA.m_dCurveTime[nSi110]);
+    QTest::newRow("Run A, SI, grade 52 starts at 110 C")
+        << CurveKind::RunA << 0 << 5 << nSi110 << static_cast<int>(runA.m_dCurveTime[nSi110]);
     QTest::newRow("first below at 7.67 min gives 7") << CurveKind::FirstBelowAt7Point67 << 0 << 4 << 23 << 7;
     QTest::newRow("first below at 1.9999999999999998 min gives 1")
         << CurveKind::FirstBelowJustUnderMinute2 << 1 << 4 << 6 << 1;
     QTest::newRow("never below and still hot gives 120") << CurveKind::AllAboveStart << 0 << 4 << -1 << 120;
     // The chart's own rule would keep an earlier calculation's start time here; the mat is already at
     // or below the start temperature at laydown, so 0.
-    QTest::newRow("cool at laydown with two samples gives 0") << CurveKind::CoolAtLaydownTwoSamples << 0 << 4 << -1
-                                                              << 0;
-    QTest::newRow("below only in the last two samples gives 0") << CurveKind::BelowOnlyInLastTwo << 0 << 4 << -1 << 0;
+    QTest::newRow("cool at laydown with two samples gives 0")
+        << CurveKind::CoolAtLaydownTwoSamples << 0 << 4 << -1 << 0;
+    QTest::newRow("below only in the last two samples gives 0")
+        << CurveKind::BelowOnlyInLastTwo << 0 << 4 << -1 << 0;
 }
 
-void CoolingPlotTest::startMarkerAndStartTime()
-{
+void CoolingPlotTest::startMarkerAndStartTime() {
     QFETCH(CurveKind, kind);
     QFETCH(int, units);
     QFETCH(int, grade);
@@ -367,8 +372,7 @@ void CoolingPlotTest::startMarkerAndStartTime()
     QVERIFY(!IsColor(img, xi + 1, ya, kGreen));
 }
 
-void CoolingPlotTest::gradeChangeMovesTheStartMarker()
-{
+void CoolingPlotTest::gradeChangeMovesTheStartMarker() {
     const Case c = Build(CurveKind::RunA);
     const ChartGeometry g(TestPlotRect());
     const RenderedPlot hard = RenderPlot(Inputs(true, 0, 4, c));
@@ -385,8 +389,7 @@ void CoolingPlotTest::gradeChangeMovesTheStartMarker()
     QVERIFY(greenColumns(soft.image).front() > greenColumns(hard.image).front());
 }
 
-void CoolingPlotTest::saveScreenshots()
-{
+void CoolingPlotTest::saveScreenshots() {
     const Case c = Build(CurveKind::RunA);
     QVERIFY(SaveScreenshot(RenderPlot(Inputs(false, 1, 4, c)).image, "plot_before_calculation.png"));
     QVERIFY(SaveScreenshot(RenderPlot(Inputs(true, 0, 4, c)).image, "plot_run_a_si.png"));

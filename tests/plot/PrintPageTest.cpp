@@ -15,15 +15,16 @@ struct PrintedPage {
     QRect pageRect;
 };
 
-PrintedPage PrintOnImage(const QSize& imageSize, bool bCalculated, const CoolingCurve& curve, double dStopTime)
-{
+PrintedPage PrintOnImage(const QSize& imageSize, bool bCalculated, const CoolingCurve& curve,
+                         double dStopTime) {
     FormRecord record;
     record.m_dStopTime = dStopTime;
     QImage image(imageSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     const QRect pageRect = QRect(QPoint(0, 0), imageSize).adjusted(20, 20, -20, -20);
     QPainter painter(&image);
-    PrintCoolingPage(painter, pageRect, record, PlotInputs{bCalculated, record.m_nUnits, record.m_nPgHigh, dStopTime, curve});
+    PrintCoolingPage(painter, pageRect, record,
+                     PlotInputs{bCalculated, record.m_nUnits, record.m_nPgHigh, dStopTime, curve});
     painter.end();
     return {image, pageRect};
 }
@@ -44,8 +45,7 @@ private slots:
     void pdfPageIsWritten();
 };
 
-void PrintPageTest::pageShowsTextAndChart_data()
-{
+void PrintPageTest::pageShowsTextAndChart_data() {
     QTest::addColumn<QSize>("imageSize");
     QTest::addColumn<bool>("calculated");
     QTest::newRow("letter page at 100 dpi, after Run A") << QSize(850, 1100) << true;
@@ -54,8 +54,7 @@ void PrintPageTest::pageShowsTextAndChart_data()
     QTest::newRow("a page too small for the text at full size") << QSize(320, 260) << true;
 }
 
-void PrintPageTest::pageShowsTextAndChart()
-{
+void PrintPageTest::pageShowsTextAndChart() {
     QFETCH(QSize, imageSize);
     QFETCH(bool, calculated);
     double dStopTime = 0.0;
@@ -70,8 +69,7 @@ void PrintPageTest::pageShowsTextAndChart()
     QVERIFY2(nGrey > r.width() * r.height() / 12, qPrintable(QString::number(nGrey)));
     const int nChartTop = [&] {
         for (int y = r.top(); y <= r.bottom(); ++y)
-            if (CountPixels(img, QRect(r.left(), y, r.width(), 1), IsChartGrey) > r.width() / 4)
-                return y;
+            if (CountPixels(img, QRect(r.left(), y, r.width(), 1), IsChartGrey) > r.width() / 4) return y;
         return r.bottom();
     }();
     QVERIFY2(nChartTop > r.top() + r.height() / 4, qPrintable(QString::number(nChartTop)));  // text first
@@ -87,8 +85,7 @@ void PrintPageTest::pageShowsTextAndChart()
     QCOMPARE(CountPixels(img, whole, IsVisibleInk), CountPixels(img, r, IsVisibleInk));
 }
 
-void PrintPageTest::pdfPageIsWritten()
-{
+void PrintPageTest::pdfPageIsWritten() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("page.pdf");

@@ -10,8 +10,7 @@ QRect TestPlotRect() { return QRect(24, 30, 380, 330); }
 
 QSize TestImageSize() { return QSize(440, 400); }
 
-RenderedPlot RenderPlot(const PlotInputs& inputs)
-{
+RenderedPlot RenderPlot(const PlotInputs& inputs) {
     QImage image(TestImageSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -23,8 +22,7 @@ RenderedPlot RenderPlot(const PlotInputs& inputs)
     return {image, outcome};
 }
 
-CoolingCurve MakeCurve(int nLastSample, const std::function<double(int)>& tempOfSample)
-{
+CoolingCurve MakeCurve(int nLastSample, const std::function<double(int)>& tempOfSample) {
     CoolingCurve curve;
     curve.m_nLastSample = nLastSample;
     double dMinutes = 0.0;
@@ -36,8 +34,7 @@ CoolingCurve MakeCurve(int nLastSample, const std::function<double(int)>& tempOf
     return curve;
 }
 
-CoolingCurve RunACurve(double* pStopTime)
-{
+CoolingCurve RunACurve(double* pStopTime) {
     SelectedProperties properties;
     CoolingCurve curve;
     *pStopTime = RunCalculation(RunA(), properties, curve).stop.dStopTime;

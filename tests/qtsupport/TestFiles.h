@@ -13,7 +13,7 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes);
 
 // A fresh temporary folder made the current one for the object's life; the previous one comes back after.
 class TemporaryCurrentFolder {
-  public:
+public:
     TemporaryCurrentFolder();
     ~TemporaryCurrentFolder();
     TemporaryCurrentFolder(const TemporaryCurrentFolder&) = delete;
@@ -22,7 +22,7 @@ class TemporaryCurrentFolder {
     // False when the folder could not be made or entered.
     bool IsCurrent() const { return m_bCurrent; }
 
-  private:
+private:
     QTemporaryDir m_folder;
     QString m_previous;
     bool m_bCurrent;

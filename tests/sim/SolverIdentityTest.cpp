@@ -201,7 +201,7 @@ TEST(SolverIdentity, ZeroDenominator) {
 
 // ---- A deterministic sweep over the form's ranges ------------------------------------------------------
 class Lcg {
-  public:
+public:
     explicit Lcg(std::uint64_t seed) : m_state(seed) {}
     std::uint32_t Next() {
         m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -214,7 +214,7 @@ class Lcg {
         return lo + Index(steps + 1) * 0.01;
     }
 
-  private:
+private:
     std::uint64_t m_state;
 };
 

@@ -7,7 +7,7 @@
 // library and the C++ global locale into it, checking that "%.1f" of 1.5 then gives "1,5". Skipped when
 // run without that environment; register such a suite with dravonel_comma_locale_suite().
 class CommaLocaleFixture : public testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;  // back to the "C" locale
 };

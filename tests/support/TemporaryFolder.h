@@ -10,7 +10,7 @@
 // afterwards. Tests run as root on the build machines: provoke failures by names and limits, never by
 // permissions.
 class TemporaryFolderFixture : public testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
     std::filesystem::path dir_;

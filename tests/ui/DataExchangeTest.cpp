@@ -14,7 +14,7 @@
 class DataExchangeTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void realFieldText_data();
     void realFieldText();
     void integerFieldText_data();

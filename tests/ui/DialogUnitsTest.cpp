@@ -7,15 +7,15 @@
 
 #include "DialogUnits.h"
 #include "FormTemplate.h"
-#include "TemplateBuilder.h"
 #include "SuiteMain.h"
+#include "TemplateBuilder.h"
 
 // The form's texts must fit their controls whatever font the machine gives for the template font and
 // at any scaling, because dialog units follow the font.
 class DialogUnitsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void unitsFollowTheFont();
     void textsFitTheirControls_data();
     void textsFitTheirControls();

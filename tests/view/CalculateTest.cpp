@@ -11,7 +11,7 @@
 class CalculateTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void workedRuns_data();
     void workedRuns();
     void commandRunsInItsOrder();

@@ -12,7 +12,7 @@
 class CommaLocaleTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void fieldsKeepTheFullStop();
     void exportKeepsTheFullStop();

@@ -8,7 +8,7 @@
 class DateTimeTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void dayCorrections_data();
     void dayCorrections();
     void updateToCurrentTime();

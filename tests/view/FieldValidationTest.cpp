@@ -12,7 +12,7 @@
 class FieldValidationTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void monthOutOfRangeIsRefusedAndSelected();
     void integerFields_data();
     void integerFields();

@@ -24,7 +24,7 @@ QRect Legend(const ChartGeometry& g) { return QRect(g.right - 112, g.top - 12, 1
 class PlotPixelsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void beforeCalculationOnlyTheFrame();
     void runAShowsCurveAndMarkers();
 };

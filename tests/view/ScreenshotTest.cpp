@@ -11,7 +11,7 @@
 class ScreenshotTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void formBeforeAndAfterCalculate_data();
     void formBeforeAndAfterCalculate();
 };

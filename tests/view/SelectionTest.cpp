@@ -10,7 +10,7 @@
 class SelectionTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void boundMaterialsBlankTheMoistureLists();
     void unboundMaterialResetsEarlierMoistureChoices();
     void listsWithoutHandlersChangeNothingYet();

@@ -12,7 +12,7 @@
 class StartupTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void disclaimerComesFirst();
     void formShowsTheDefaults_data();
     void formShowsTheDefaults();

@@ -11,7 +11,7 @@
 class UnitSwitchTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void defaultsThroughSiAndBack();
     void conversionsAndReturns_data();
     void conversionsAndReturns();
