@@ -78,7 +78,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
 
     const std::string target = ResolveTarget(path);
     struct stat info {};
-    if (stat(target.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return Fail(path, "is a folder", pError);
+    if (stat(target.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) return Fail(path, "is a folder", pError);
+        // Replacing by rename needs only the folder's permission; a file the user may not write to
+        // must stay as it is, as opening it for writing would have refused it.
+        if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            return Fail(path, std::strerror(errno), pError);
+    }
 
     std::string pattern = target + ".tmp-XXXXXX";
     std::vector<char> tempName(pattern.begin(), pattern.end());

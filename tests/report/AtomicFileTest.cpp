@@ -130,6 +130,43 @@ TEST_F(AtomicFile, AnExistingFileSurvivesANameTooLongForTheTemporaryFile) {
     EXPECT_EQ(NamesIn(dir_), std::set<std::string>{longName});
 }
 
+// A read-only file in a folder open to everyone: renaming over it would succeed, but the user has no
+// right to change it. Runs as an unprivileged user in a child process, since root may write anything.
+TEST_F(AtomicFile, AFileTheUserMayNotWriteIsKept) {
+    ASSERT_EQ(chmod(dir_.c_str(), 0777), 0);
+    const fs::path target = dir_ / "Output.xls";
+    PutFile(target, "protected report");
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(pipeFds[0]);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        std::string error;
+        const bool bWritten = WriteFileAtomically(target.string(), "replacement", &error);
+        (void)!write(pipeFds[1], error.data(), error.size());
+        _exit(bWritten ? 0 : 1);
+    }
+    close(pipeFds[1]);
+    std::string error;
+    char buffer[256];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        error.append(buffer, static_cast<std::size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_NE(WEXITSTATUS(status), 2) << "could not become an unprivileged user";
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "the write should have been refused";
+    EXPECT_EQ(error, "Cannot write \"" + target.string() + "\": Permission denied");
+    EXPECT_EQ(ReadFile(target), "protected report");
+    EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"Output.xls"});
+}
+
 // A write that fails half-way (here: a file size limit, as a full disk would) must leave the old file
 // and no temporary. Runs in a child process so the limit does not reach the other tests.
 TEST_F(AtomicFile, AnExistingFileSurvivesAWriteThatFailsHalfWay) {
