@@ -51,5 +51,5 @@ constexpr ControlTemplate kDisclaimerControls[] = {
 const DialogTemplate kAboutBoxTemplate{"About KELVANOR", 267, 82, true, kAboutControls};
 const DialogTemplate kSlowCoolingTemplate{"SLOW PAVEMENT COOLING", 272, 106, true, kSlowCoolingControls};
 const DialogTemplate kRapidCoolingTemplate{"RAPID PAVEMENT COOLING", 322, 143, true, kRapidCoolingControls};
-const DialogTemplate kExportTemplate{"Export Data", 276, 95, true, kExportControls};
+const DialogTemplate kExportTemplate{"Export Data", 276, 95, true, kExportControls, true};
 const DialogTemplate kDisclaimerTemplate{"Kelvanor 2.0 - Disclaimer", 398, 194, false, kDisclaimerControls};

@@ -11,7 +11,8 @@ extern const DialogTemplate kAboutBoxTemplate;
 extern const DialogTemplate kSlowCoolingTemplate;
 // IDD_RAPID_COOLING (133): "RAPID PAVEMENT COOLING", 322 x 143, OK and IDB_RAPID_COOLING.
 extern const DialogTemplate kRapidCoolingTemplate;
-// IDD_EXPORT (137): "Export Data", 276 x 95: file-name edit 1046, "Export" (IDOK), two notes, "Browse" 1052.
+// IDD_EXPORT (137): "Export Data", 276 x 95, with a minimize box: file-name edit 1046, "Export" (IDOK), two
+// notes, "Browse" 1052.
 extern const DialogTemplate kExportTemplate;
 // IDD_DISCLAIMER (139): "Kelvanor 2.0 - Disclaimer", 398 x 194, no system menu, OK and IDB_DISCLAIMER.
 extern const DialogTemplate kDisclaimerTemplate;

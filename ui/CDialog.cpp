@@ -6,20 +6,22 @@
 
 namespace {
 
-Qt::WindowFlags DialogFlags(bool bSystemMenu) {
+Qt::WindowFlags DialogFlags(const DialogTemplate& dialogTemplate) {
     Qt::WindowFlags flags =
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (bSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialogTemplate.systemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialogTemplate.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
     return flags;
 }
 
 }  // namespace
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* pParent)
-    : QDialog(pParent, DialogFlags(dialogTemplate.systemMenu)) {
+    : QDialog(pParent, DialogFlags(dialogTemplate)) {
     if (dialogTemplate.caption) setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
     BuiltTemplate built = BuildTemplateControls(*this, dialogTemplate);
     m_controls = built.controls;
+    m_controlsInOrder = built.allInOrder;
     setFixedSize(built.sizePixels);
     // The framework's default buttons: IDOK ends through OnOK, IDCANCEL through OnCancel.
     OnClicked(IDOK, [this] { OnOK(); });
@@ -27,7 +29,7 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* pParent)
 }
 
 int CDialog::DoModal() {
-    OnInitDialog();
+    if (OnInitDialog()) GiveInitialFocus(FirstTabStop(m_controlsInOrder));
     return UiServices::Current().DoModal(*this);
 }
 

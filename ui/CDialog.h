@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHash>
 #include <functional>
+#include <vector>
 
 #include "DataExchange.h"
 #include "DialogTemplate.h"
@@ -18,7 +19,8 @@ public:
 
     // Runs the dialog through the installed UiServices (tests answer it without blocking).
     int DoModal();
-    // Called by DoModal before the dialog runs: writes the members into the controls.
+    // Called by DoModal before the dialog runs: writes the members into the controls. true lets
+    // DoModal give the first tab stop the focus (an edit with its text selected).
     virtual bool OnInitDialog();
     QWidget* GetDlgItem(int nId) const override;
     void DoDataExchange(CDataExchange*) override {}
@@ -40,4 +42,5 @@ protected:
 
 private:
     QHash<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_controlsInOrder;
 };

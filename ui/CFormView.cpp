@@ -19,6 +19,7 @@ CFormView::CFormView(const DialogTemplate& formTemplate, QWidget* pParent)
     : QScrollArea(pParent), m_pPage(new CFormPage(*this)), m_units(DialogUnits::TemplateFont()) {
     BuiltTemplate built = BuildTemplateControls(*m_pPage, formTemplate);
     m_controls = built.controls;
+    m_controlsInOrder = built.allInOrder;
     m_units = built.units;
     m_pPage->setFixedSize(built.sizePixels);
     setWidget(m_pPage);
@@ -36,6 +37,10 @@ int CFormView::IsDlgButtonChecked(int nId) const {
 void CFormView::OnInitialUpdate() {
     UpdateData(false);
     m_pPage->update();
+    // A form opens with its first field ready to be typed over, as a dialog does; a later update
+    // (a new document) leaves the focus where the user put it.
+    const QWidget* pFocus = window()->focusWidget();
+    if (!pFocus || !m_pPage->isAncestorOf(pFocus)) GiveInitialFocus(FirstTabStop(m_controlsInOrder));
 }
 
 int CFormView::MessageBox(const QString& text, const QString& caption, unsigned type) {

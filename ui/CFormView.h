@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QScrollArea>
 #include <functional>
+#include <vector>
 
 #include "DataExchange.h"
 #include "DialogTemplate.h"
@@ -36,7 +37,8 @@ public:
     QWidget* GetDlgItem(int nId) const override;
     // 1 when the radio button or check box nId is checked, else 0 (also for an unknown id).
     int IsDlgButtonChecked(int nId) const;
-    // The framework's first update: writes the members into the controls and repaints the page.
+    // The framework's first update: writes the members into the controls and repaints the page. While
+    // no control of the form has the focus, the first tab stop gets it with its text selected.
     virtual void OnInitialUpdate();
     // A message box owned by the view, through the installed UiServices.
     int MessageBox(const QString& text, const QString& caption, unsigned type);
@@ -62,6 +64,7 @@ protected:
 private:
     CFormPage* m_pPage;
     QHash<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_controlsInOrder;
     DialogUnits m_units;
     bool m_bInHandler = false;
 };

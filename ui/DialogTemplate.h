@@ -32,4 +32,5 @@ struct DialogTemplate {
     int width, height;    // dialog units
     bool systemMenu;      // a close box; the disclaimer has none
     std::span<const ControlTemplate> controls;
+    bool minimizeBox = false;  // only the Export dialog has one
 };

@@ -55,8 +55,22 @@ QWidget* MakeCombo(QWidget& parent, const ControlTemplate& control) {
 QWidget* MakeButton(QWidget& parent, const ControlTemplate& control) {
     auto* pButton = new QPushButton(QString::fromUtf8(control.text), &parent);
     pButton->setFocusPolicy(Qt::StrongFocus);
+    // Enter presses the push button that has the focus, on a form as in a dialog.
+    pButton->setAutoDefault(true);
     pButton->setDefault(control.kind == ControlKind::DefPushButton);
     return pButton;
+}
+
+// Tab enters a radio group at its checked button (at its first one while none is checked); the
+// others are reached by click or arrow keys.
+void UpdateRadioTabStop(const QButtonGroup& group) {
+    const QList<QAbstractButton*> buttons = group.buttons();
+    QAbstractButton* pTabStop = buttons.isEmpty() ? nullptr : buttons.front();
+    for (QAbstractButton* pButton : buttons) {
+        if (pButton->isChecked()) pTabStop = pButton;
+    }
+    for (QAbstractButton* pButton : buttons)
+        pButton->setFocusPolicy(pButton == pTabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 QWidget* MakeRadio(QWidget& parent, const ControlTemplate& control, QButtonGroup*& pCurrentGroup) {
@@ -64,13 +78,13 @@ QWidget* MakeRadio(QWidget& parent, const ControlTemplate& control, QButtonGroup
     // Exclusivity comes from the button group, so that the data exchange can also clear a group.
     pRadio->setAutoExclusive(false);
     if (control.kind == ControlKind::RadioGroupStart || !pCurrentGroup) {
-        pCurrentGroup = new QButtonGroup(&parent);
-        pRadio->setFocusPolicy(Qt::StrongFocus);
-    } else {
-        // Only the group's first button is a tab stop; the others are reached by click or arrow keys.
-        pRadio->setFocusPolicy(Qt::ClickFocus);
+        QButtonGroup* pGroup = new QButtonGroup(&parent);
+        QObject::connect(pGroup, &QButtonGroup::buttonToggled, pGroup,
+                         [pGroup] { UpdateRadioTabStop(*pGroup); });
+        pCurrentGroup = pGroup;
     }
     pCurrentGroup->addButton(pRadio);
+    UpdateRadioTabStop(*pCurrentGroup);
     return pRadio;
 }
 
@@ -135,10 +149,12 @@ DialogUnits UnitsFittingTexts(const DialogTemplate& dialogTemplate, const std::v
     return units;
 }
 
+// Radio buttons all join the chain, in template order, since which of them is the tab stop follows
+// the check.
 void SetTabOrder(const std::vector<QWidget*>& controls) {
     QWidget* pPrevious = nullptr;
     for (QWidget* pControl : controls) {
-        if (!(pControl->focusPolicy() & Qt::TabFocus)) continue;
+        if (!(pControl->focusPolicy() & Qt::TabFocus) && !qobject_cast<QRadioButton*>(pControl)) continue;
         if (pPrevious) QWidget::setTabOrder(pPrevious, pControl);
         pPrevious = pControl;
     }
@@ -212,6 +228,19 @@ BuiltTemplate BuildTemplateControls(QWidget& parent, const DialogTemplate& dialo
         QSize(built.units.ToPixelsX(dialogTemplate.width), built.units.ToPixelsY(dialogTemplate.height));
     SetTabOrder(built.allInOrder);
     return built;
+}
+
+QWidget* FirstTabStop(const std::vector<QWidget*>& controls) {
+    for (QWidget* pControl : controls) {
+        if ((pControl->focusPolicy() & Qt::TabFocus) && pControl->isEnabled()) return pControl;
+    }
+    return nullptr;
+}
+
+void GiveInitialFocus(QWidget* pControl) {
+    if (!pControl) return;
+    pControl->setFocus(Qt::TabFocusReason);
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pControl)) pEdit->selectAll();
 }
 
 void SetTemplatePictureLoader(TemplatePictureLoader loader) { g_pictureLoader = loader; }

@@ -49,11 +49,18 @@ struct BuiltTemplate {
 
 // Makes every control of `dialogTemplate` as a child of `parent` in `font` (the template font unless a
 // test scales it), placed by dialog units; lists filled, radio groups formed, tab order = template order
-// over tab-stop controls. Group boxes and static texts sit below the other controls and let clicks
-// through. The units are the font's; when the machine's font is wider than the one the template was
-// drawn for, the horizontal base grows by whole pixels until every text fits its control.
+// over tab-stop controls (a radio group is entered at its checked button). Group boxes and static texts sit
+// below the other controls and let clicks through. The units are the font's; when the machine's font is wider
+// than the one the template was drawn for, the horizontal base grows by whole pixels until every text fits
+// its control.
 BuiltTemplate BuildTemplateControls(QWidget& parent, const DialogTemplate& dialogTemplate,
                                     const QFont& font = DialogUnits::TemplateFont());
+
+// The first enabled tab stop among controls in template order; nullptr when there is none.
+QWidget* FirstTabStop(const std::vector<QWidget*>& controls);
+// Focuses the control as a dialog does when it opens: an edit gets its whole text selected, so that
+// typing replaces it. Does nothing for nullptr.
+void GiveInitialFocus(QWidget* pControl);
 
 // Pixels a control's text needs across, frame and indicator included; 0 for controls without text.
 int TextWidthNeededPx(const QWidget& control, ControlKind kind);

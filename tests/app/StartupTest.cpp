@@ -1,12 +1,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
 #include "AppFixture.h"
 #include "CMainFrame.h"
+#include "Resource.h"
 #include "Screenshots.h"
 #include "SuiteMain.h"
 
@@ -28,6 +30,7 @@ private slots:
     void disclaimerComesBeforeTheMainWindow();
     void titleAndIconAfterStartUp();
     void windowFitsTheScreenAndTheFormScrolls();
+    void firstFieldIsTypedOver();
     void saveScreenshot();
 };
 
@@ -49,6 +52,17 @@ void StartupTest::disclaimerComesBeforeTheMainWindow() {
     QVERIFY(!bDisclaimerHadParent);
     QVERIFY(started.Frame().isVisible());
     QCOMPARE(started.ui.m_dialogs.size(), std::size_t{1});
+    QVERIFY(started.ui.m_messages.empty());
+}
+
+void StartupTest::firstFieldIsTypedOver() {
+    StartedApp started;
+    // The hour has the focus with its text selected, so typing replaces the clock's hour.
+    QCOMPARE(QApplication::focusWidget(), &started.Edit(IDC_HOUR));
+    QTest::keyClicks(QApplication::focusWidget(), "14");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(started.Edit(IDC_HOUR).text(), QStringLiteral("14"));
+    QCOMPARE(started.View().m_nHour, 14);
     QVERIFY(started.ui.m_messages.empty());
 }
 

@@ -69,18 +69,20 @@ void DialogsTest::captionAndFrame_data() {
     QTest::addColumn<DialogKind>("kind");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("closeBox");
-    QTest::newRow("About") << DialogKind::About << "About KELVANOR" << true;
+    QTest::addColumn<bool>("minimizeBox");
+    QTest::newRow("About") << DialogKind::About << "About KELVANOR" << true << false;
     QTest::newRow("Disclaimer has no close box")
-        << DialogKind::Disclaimer << "Kelvanor 2.0 - Disclaimer" << false;
-    QTest::newRow("Slow cooling") << DialogKind::SlowCooling << "SLOW PAVEMENT COOLING" << true;
-    QTest::newRow("Rapid cooling") << DialogKind::RapidCooling << "RAPID PAVEMENT COOLING" << true;
-    QTest::newRow("Export") << DialogKind::Export << "Export Data" << true;
+        << DialogKind::Disclaimer << "Kelvanor 2.0 - Disclaimer" << false << false;
+    QTest::newRow("Slow cooling") << DialogKind::SlowCooling << "SLOW PAVEMENT COOLING" << true << false;
+    QTest::newRow("Rapid cooling") << DialogKind::RapidCooling << "RAPID PAVEMENT COOLING" << true << false;
+    QTest::newRow("Export can be minimized") << DialogKind::Export << "Export Data" << true << true;
 }
 
 void DialogsTest::captionAndFrame() {
     QFETCH(DialogKind, kind);
     QFETCH(QString, caption);
     QFETCH(bool, closeBox);
+    QFETCH(bool, minimizeBox);
     const std::unique_ptr<CDialog> dialog = MakeDialog(kind);
     QCOMPARE(dialog->windowTitle(), caption);
 
@@ -88,6 +90,7 @@ void DialogsTest::captionAndFrame() {
     QVERIFY(flags & Qt::WindowTitleHint);
     QCOMPARE(bool(flags & Qt::WindowCloseButtonHint), closeBox);
     QCOMPARE(bool(flags & Qt::WindowSystemMenuHint), closeBox);
+    QCOMPARE(bool(flags & Qt::WindowMinimizeButtonHint), minimizeBox);
     if (!closeBox)
         QVERIFY(flags & Qt::CustomizeWindowHint);  // without it the platform would add a close box anyway
 }

@@ -38,6 +38,7 @@ private slots:
     void emptyNameWarnsAndStaysOpen_data();
     void emptyNameWarnsAndStaysOpen();
     void typedNameIsTakenAsTyped();
+    void offeredNameIsTypedOver();
     void leavingWithoutExportKeepsTheName_data();
     void leavingWithoutExportKeepsTheName();
     void browseAdoptsTheAbsolutePath();
@@ -125,6 +126,21 @@ void ExportDlgTest::typedNameIsTakenAsTyped() {
     QCOMPARE(dialog.m_strFileName, std::string("data/report 1.txt"));
     // The dialog claims nothing: success is the caller's to report once the file is written.
     QVERIFY(services.m_messages.empty());
+}
+
+void ExportDlgTest::offeredNameIsTypedOver() {
+    ScriptedUiServices services;
+    services.QueueDialog([&](QDialog& dialog) {
+        if (!ShowActive(dialog)) return -1;
+        // Straight after opening, with no click: the name offered is selected in the focused edit.
+        QTest::keyClicks(QApplication::focusWidget(), "site 4.xls");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return dialog.result();
+    });
+    CExportDlg dialog;
+    dialog.m_strFileName = "Output.xls";
+    QCOMPARE(dialog.DoModal(), IDOK);
+    QCOMPARE(dialog.m_strFileName, std::string("site 4.xls"));
 }
 
 void ExportDlgTest::leavingWithoutExportKeepsTheName_data() {

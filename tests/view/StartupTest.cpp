@@ -93,9 +93,10 @@ void StartupTest::tabFollowsTheTemplateOrder() {
                             IDC_UPDATE_TIME,    IDC_AIR_TEMP,      IDC_WIND_SPEED,    IDC_SKY,
                             IDC_LATITUDE,       IDC_MIX_TYPE,      IDC_PG_HIGH,       IDC_PG_LOW,
                             IDC_LIFT_THICKNESS, IDC_DELIVERY_TEMP, IDC_MATERIAL_TYPE, IDC_MOISTURE_CONTENT,
-                            IDC_MOISTURE_STATE, IDC_SURFACE_TEMP,  IDC_UNITS_SI,      IDC_CALCULATE,
+                            IDC_MOISTURE_STATE, IDC_SURFACE_TEMP,  IDC_UNITS_ENGLISH, IDC_CALCULATE,
                             IDC_DISCLAIMER,     IDC_HOUR};
-    // Leaving the first field disables "Export Data", so Tab passes over it.
+    // Leaving the first field disables "Export Data", so Tab passes over it; the units are entered at
+    // the checked button.
     form.Edit(IDC_HOUR)->setFocus(Qt::TabFocusReason);
     for (int nId : expected) {
         form.Leave();
