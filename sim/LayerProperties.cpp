@@ -21,64 +21,50 @@ void SelectMixProperties(int nMixType, double* pConductivity, double* pDensity, 
     }
 }
 
-void SelectExistingProperties(int nMaterialType, int nMoistureContent, int nMoistureState,
-                              double* pConductivity, double* pSpecificHeat, double* pDensity) {
-    const bool bDry = nMoistureContent == 0;
-    const bool bFrozen = nMoistureState == 0;
+namespace {
+
+// Conductivity W/(m K), specific heat J/(kg K) and density kg/m3 of the existing surface.
+struct ExistingRow {
+    double dConductivity;
+    double dSpecificHeat;
+    double dDensity;
+};
+
+constexpr ExistingRow kAc{1.51, 1025.0, 2000.0};
+constexpr ExistingRow kPcc{0.92, 1090.0, 2000.0};
+// Unbound materials by [moisture: 0 dry, 1 wet][state: 0 frozen, 1 unfrozen].
+constexpr ExistingRow kGranularBase[2][2] = {{{2.0, 860.0, 2000.0}, {1.16, 960.0, 2000.0}},
+                                             {{3.55, 960.0, 2000.0}, {1.22, 1170.0, 2000.0}}};
+constexpr ExistingRow kSubgradeSoil[2][2] = {{{1.4, 960.0, 1800.0}, {1.35, 1170.0, 1800.0}},
+                                             {{2.38, 1170.0, 1800.0}, {1.87, 1590.0, 1800.0}}};
+
+// nullptr for a material outside the list (no selection).
+const ExistingRow* FindExistingRow(int nMaterialType, int nMoistureContent, int nMoistureState) {
+    const int nWet = nMoistureContent == 0 ? 0 : 1;
+    const int nUnfrozen = nMoistureState == 0 ? 0 : 1;
     switch (nMaterialType) {
         case 0:  // AC
-            *pConductivity = 1.51;
-            *pSpecificHeat = 1025.0;
-            *pDensity = 2000.0;
-            break;
+            return &kAc;
         case 1:  // PCC
-            *pConductivity = 0.92;
-            *pSpecificHeat = 1090.0;
-            *pDensity = 2000.0;
-            break;
-        case 2:  // Granular Base
-            if (bDry) {
-                if (bFrozen) {
-                    *pConductivity = 2.0;
-                    *pSpecificHeat = 860.0;
-                } else {
-                    *pConductivity = 1.16;
-                    *pSpecificHeat = 960.0;
-                }
-            } else {
-                if (bFrozen) {
-                    *pConductivity = 3.55;
-                    *pSpecificHeat = 960.0;
-                } else {
-                    *pConductivity = 1.22;
-                    *pSpecificHeat = 1170.0;
-                }
-            }
-            *pDensity = 2000.0;
-            break;
-        case 3:  // Subgrade Soil
-            if (bDry) {
-                if (bFrozen) {
-                    *pConductivity = 1.4;
-                    *pSpecificHeat = 960.0;
-                } else {
-                    *pConductivity = 1.35;
-                    *pSpecificHeat = 1170.0;
-                }
-            } else {
-                if (bFrozen) {
-                    *pConductivity = 2.38;
-                    *pSpecificHeat = 1170.0;
-                } else {
-                    *pConductivity = 1.87;
-                    *pSpecificHeat = 1590.0;
-                }
-            }
-            *pDensity = 1800.0;
-            break;
-        default:  // no selection: the previous values stand
-            break;
+            return &kPcc;
+        case 2:
+            return &kGranularBase[nWet][nUnfrozen];
+        case 3:
+            return &kSubgradeSoil[nWet][nUnfrozen];
+        default:
+            return nullptr;
     }
+}
+
+}  // namespace
+
+void SelectExistingProperties(int nMaterialType, int nMoistureContent, int nMoistureState,
+                              double* pConductivity, double* pSpecificHeat, double* pDensity) {
+    const ExistingRow* pRow = FindExistingRow(nMaterialType, nMoistureContent, nMoistureState);
+    if (pRow == nullptr) return;  // no selection: the previous values stand
+    *pConductivity = pRow->dConductivity;
+    *pSpecificHeat = pRow->dSpecificHeat;
+    *pDensity = pRow->dDensity;
 }
 
 NormalizedInputs NormalizeInputs(const SimulationInputs& inputs, SelectedProperties& properties) {
