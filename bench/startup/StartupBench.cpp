@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QString>
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "CDravonelApp.h"
@@ -52,6 +54,9 @@ qint64 TimeOneStart() {
 
 }  // namespace
 
+// One decimal with a full stop, whatever locale QApplication has taken from the environment.
+static std::string Milliseconds(double dMs) { return QString::number(dMs, 'f', 1).toStdString(); }
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
@@ -65,12 +70,12 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         milliseconds.push_back(static_cast<double>(nNs) / 1e6);
-        std::printf("run %d: %.1f ms\n", i + 1, milliseconds.back());
+        std::printf("run %d: %s ms\n", i + 1, Milliseconds(milliseconds.back()).c_str());
     }
     const double dFirst = milliseconds.front();
     std::sort(milliseconds.begin(), milliseconds.end());
     const double dMedian = milliseconds[milliseconds.size() / 2];
-    std::printf("disclaimer closed to main window painted: median %.1f ms over %d runs (first run %.1f ms)\n",
-                dMedian, nRuns, dFirst);
+    std::printf("disclaimer closed to main window painted: median %s ms over %d runs (first run %s ms)\n",
+                Milliseconds(dMedian).c_str(), nRuns, Milliseconds(dFirst).c_str());
     return 0;
 }
