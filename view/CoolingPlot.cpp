@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ChartFrame.h"
 #include "CompactionWindow.h"
 
 namespace {
@@ -15,8 +16,6 @@ const QColor kCurveColor(255, 255, 0);
 const QColor kChartColor(192, 192, 192);
 const QColor kTickColor(0, 0, 0);
 constexpr int kMarkerPenWidth = 2;
-
-constexpr double kPerMinute = 0.008333333333333333;  // nearest double to 1/120: the 120-minute time axis
 
 // One temperature axis; curve values are C and are converted with ToAxis before any comparison.
 struct TemperatureAxis {
@@ -37,35 +36,6 @@ constexpr TemperatureAxis kSiAxis{65, 165, 10, -0.01, STOP_TEMPERATURE, 0.145, f
 // -1/180 and (175.1 - 135)/180 written out to the last digit, so pixel places never drift.
 constexpr TemperatureAxis kEnglishAxis{
     135, 315, 20, -0.005555555555555556, 175.1, 0.22277777777777774, true, true, "Temperature,F"};
-
-// Chart geometry in whole pixels. R follows the old rectangle convention: right and bottom are the first
-// pixels outside the rectangle, so a QRect(l, t, w, h) stands for (l, t, l + w, t + h).
-struct ChartFrame {
-    int left, top, right, bottom;  // R
-    int x0, xr, yb, yt;
-    int W, H;
-
-    explicit ChartFrame(const QRect& r)
-        : left(r.left()),
-          top(r.top()),
-          right(r.left() + r.width()),
-          bottom(r.top() + r.height()),
-          x0(left + 30),
-          xr(right - 20),
-          yb(bottom - 30),
-          yt(top + 20),
-          W(xr - x0),
-          H(yb - yt) {}
-
-    // Time in minutes to a pixel column, truncated toward zero; nShift is the plus's neighbour offset.
-    int X(double dMinutes, int nShift = 0) const {
-        return static_cast<int>((x0 + nShift) + W * dMinutes * kPerMinute);
-    }
-    // Axis temperature to a pixel row, truncated toward zero.
-    int Y(const TemperatureAxis& axis, double dValue, int nShift = 0) const {
-        return static_cast<int>((yb + nShift) + (dValue - axis.nBase) * H * axis.dFactor);
-    }
-};
 
 // A horizontal or vertical line as the old device context drew it: from the start pixel up to but not
 // including the end pixel. A 2-pixel pen covers the ideal pixel and the one above it (horizontal lines)
@@ -116,7 +86,7 @@ void DrawFrame(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, c
     DrawLine(dc, f.x0, f.yb, f.x0, f.yb + 5, kTickColor, 1);
     TextOut(dc, f.x0, f.yb + 7, 0, initialColor);
     for (int k = 20; k <= 120; k += 20) {
-        const int x = static_cast<int>(f.x0 + (k * f.W) * kPerMinute);
+        const int x = static_cast<int>(f.x0 + (k * f.W) * ChartFrame::kPerMinute);
         DrawLine(dc, x, f.yb, x, f.yb + 5, kTickColor, 1);
         TextOut(dc, x, f.yb + 7, k, initialColor);
     }
@@ -145,11 +115,11 @@ void DrawCurve(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis, c
             continue;
         }
         const double t = curve.m_dCurveTime[i];
-        SetPixel(dc, f.X(t), f.Y(axis, dTemp), kCurveColor);
-        SetPixel(dc, f.X(t, 1), f.Y(axis, dTemp), kCurveColor);
-        SetPixel(dc, f.X(t, -1), f.Y(axis, dTemp), kCurveColor);
-        SetPixel(dc, f.X(t), f.Y(axis, dTemp, 1), kCurveColor);
-        SetPixel(dc, f.X(t), f.Y(axis, dTemp, -1), kCurveColor);
+        SetPixel(dc, f.X(t), f.Y(dTemp, axis.nBase, axis.dFactor), kCurveColor);
+        SetPixel(dc, f.X(t, 1), f.Y(dTemp, axis.nBase, axis.dFactor), kCurveColor);
+        SetPixel(dc, f.X(t, -1), f.Y(dTemp, axis.nBase, axis.dFactor), kCurveColor);
+        SetPixel(dc, f.X(t), f.Y(dTemp, axis.nBase, axis.dFactor, 1), kCurveColor);
+        SetPixel(dc, f.X(t), f.Y(dTemp, axis.nBase, axis.dFactor, -1), kCurveColor);
     }
 }
 
@@ -171,7 +141,7 @@ void DrawStartMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& a
     // The same sample FindStartTime reads the start time from, so marker and time always agree.
     const int nSample = FindStartSample(curve, dStartTempC, nUnits);
     if (nSample < 0) return;
-    const int ya = f.Y(axis, axis.ToAxis(dStartTempC));
+    const int ya = f.Y(axis.ToAxis(dStartTempC), axis.nBase, axis.dFactor);
     const int xi = f.X(curve.m_dCurveTime[nSample]);
     DrawLine(dc, f.x0, ya, xi, ya, kStartColor, kMarkerPenWidth);
     DrawLine(dc, xi, ya, xi, f.yb, kStartColor, kMarkerPenWidth);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -19,6 +20,38 @@ namespace {
 
 // Each test works in a folder of its own; failures are provoked by names and limits, as tests run as root.
 class AtomicFile : public TemporaryFolderFixture {};
+
+struct ChildWrite {
+    int nExitStatus;    // 0 written, 1 refused, 2 `prepare` failed, -1 the child did not exit
+    std::string error;  // the refusal's text
+};
+
+// One write in a child process, after `prepare` has changed what must not reach the other tests
+// (the user, a file size limit).
+ChildWrite WriteInChild(const fs::path& target, const std::string& bytes,
+                        const std::function<bool()>& prepare) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return {-1, "no pipe"};
+    const pid_t child = fork();
+    if (child < 0) return {-1, "no fork"};
+    if (child == 0) {
+        close(pipeFds[0]);
+        if (!prepare()) _exit(2);
+        std::string error;
+        const bool bWritten = WriteFileAtomically(target.string(), bytes, &error);
+        (void)!write(pipeFds[1], error.data(), error.size());
+        _exit(bWritten ? 0 : 1);
+    }
+    close(pipeFds[1]);
+    ChildWrite outcome{-1, ""};
+    char buffer[256];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        outcome.error.append(buffer, static_cast<std::size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    if (waitpid(child, &status, 0) == child && WIFEXITED(status)) outcome.nExitStatus = WEXITSTATUS(status);
+    return outcome;
+}
 
 TEST_F(AtomicFile, WritesExactlyTheBytesAndNothingElse) {
     const std::string bytes = std::string("line\r\nwith\0zero\tand tab\r\n", 25);
@@ -137,32 +170,12 @@ TEST_F(AtomicFile, AFileTheUserMayNotWriteIsKept) {
     const fs::path target = dir_ / "Output.xls";
     PutFile(target, "protected report");
     ASSERT_EQ(chmod(target.c_str(), 0444), 0);
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
+    const ChildWrite outcome = WriteInChild(
+        target, "replacement", [] { return geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0); });
 
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        close(pipeFds[0]);
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
-        std::string error;
-        const bool bWritten = WriteFileAtomically(target.string(), "replacement", &error);
-        (void)!write(pipeFds[1], error.data(), error.size());
-        _exit(bWritten ? 0 : 1);
-    }
-    close(pipeFds[1]);
-    std::string error;
-    char buffer[256];
-    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        error.append(buffer, static_cast<std::size_t>(n));
-    close(pipeFds[0]);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_NE(WEXITSTATUS(status), 2) << "could not become an unprivileged user";
-    EXPECT_EQ(WEXITSTATUS(status), 1) << "the write should have been refused";
-    EXPECT_EQ(error, "Cannot write \"" + target.string() + "\": Permission denied");
+    ASSERT_NE(outcome.nExitStatus, 2) << "could not become an unprivileged user";
+    EXPECT_EQ(outcome.nExitStatus, 1) << "the write should have been refused";
+    EXPECT_EQ(outcome.error, "Cannot write \"" + target.string() + "\": Permission denied");
     EXPECT_EQ(ReadFile(target), "protected report");
     EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"Output.xls"});
 }
@@ -172,33 +185,14 @@ TEST_F(AtomicFile, AFileTheUserMayNotWriteIsKept) {
 TEST_F(AtomicFile, AnExistingFileSurvivesAWriteThatFailsHalfWay) {
     const fs::path target = dir_ / "Output.xls";
     PutFile(target, "previous report");
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        close(pipeFds[0]);
+    const ChildWrite outcome = WriteInChild(target, std::string(100000, 'r'), [] {
         signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        std::string error;
-        const bool bWritten = WriteFileAtomically(target.string(), std::string(100000, 'r'), &error);
-        (void)!write(pipeFds[1], error.data(), error.size());
-        _exit(bWritten ? 0 : 1);
-    }
-    close(pipeFds[1]);
-    std::string error;
-    char buffer[256];
-    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        error.append(buffer, static_cast<std::size_t>(n));
-    close(pipeFds[0]);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+        return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    });
 
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1) << "the write should have failed";
-    EXPECT_EQ(error, "Cannot write \"" + target.string() + "\": File too large");
+    EXPECT_EQ(outcome.nExitStatus, 1) << "the write should have failed";
+    EXPECT_EQ(outcome.error, "Cannot write \"" + target.string() + "\": File too large");
     EXPECT_EQ(ReadFile(target), "previous report");
     EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"Output.xls"});
 }
