@@ -6,17 +6,17 @@
 
 namespace {
 
-constexpr ListSpec kNoList{ListMember::Sky, nullptr, 0};
+constexpr ListInfo kNoList{ListMember::Sky, nullptr, 0};
 
-constexpr OptionSpec Simple(const char* name, OptionKind kind, const char* meaning) {
+constexpr OptionInfo Simple(const char* name, OptionKind kind, const char* meaning) {
     return {name, kind, RealField::Latitude, kNoList, meaning};
 }
 
-constexpr OptionSpec Number(const char* name, RealField field, const char* meaning) {
+constexpr OptionInfo Number(const char* name, RealField field, const char* meaning) {
     return {name, OptionKind::Number, field, kNoList, meaning};
 }
 
-constexpr OptionSpec List(const char* name, ListMember member, const char* const* names, int nCount,
+constexpr OptionInfo List(const char* name, ListMember member, const char* const* names, int nCount,
                           const char* meaning) {
     return {name, OptionKind::List, RealField::Latitude, {member, names, nCount}, meaning};
 }
@@ -49,10 +49,10 @@ constexpr std::array kOptions{
 
 }  // namespace
 
-std::span<const OptionSpec> CliOptions() { return kOptions; }
+std::span<const OptionInfo> CliOptions() { return kOptions; }
 
-const OptionSpec* FindCliOption(std::string_view name) {
-    for (const OptionSpec& option : kOptions) {
+const OptionInfo* FindCliOption(std::string_view name) {
+    for (const OptionInfo& option : kOptions) {
         if (name == option.name) return &option;
     }
     return nullptr;

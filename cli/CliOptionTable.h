@@ -14,25 +14,25 @@ enum class OptionKind { Units, Number, List, Date, Time, Format, Output, Help, V
 // Which list member a list option sets.
 enum class ListMember { Sky, Mix, PgHigh, PgLow, Material, Moisture, State };
 
-struct ListSpec {
+struct ListInfo {
     ListMember member;
     const char* const* names;
     int nCount;
 };
 
-struct OptionSpec {
+struct OptionInfo {
     const char* name;  // without the leading "--"
     OptionKind kind;
     RealField field;      // Number options only
-    ListSpec list;        // List options only
+    ListInfo list;        // List options only
     const char* meaning;  // a few words for the usage text
 };
 
 // Every option in the order the usage text lists them.
-std::span<const OptionSpec> CliOptions();
+std::span<const OptionInfo> CliOptions();
 
 // The option of that name (without "--"), or nullptr when there is none.
-const OptionSpec* FindCliOption(std::string_view name);
+const OptionInfo* FindCliOption(std::string_view name);
 
 // Unit label of a number field in a unit system (0 SI, 1 English): "C"/"F", "mm"/"in.", "km/h"/"mph",
 // "degrees" for the latitude.

@@ -7,7 +7,7 @@
 namespace {
 
 // Option name and its value placeholder, padded so the descriptions line up.
-std::string OptionColumn(const OptionSpec& option) {
+std::string OptionColumn(const OptionInfo& option) {
     std::string column = std::string("  --") + option.name;
     switch (option.kind) {
         case OptionKind::Units:
@@ -74,14 +74,14 @@ int DefaultEntry(ListMember member) {
     return defaults.m_nMoistureState;
 }
 
-std::string ListText(const ListSpec& list) {
+std::string ListText(const ListInfo& list) {
     std::string text;
     for (int i = 0; i < list.nCount; ++i)
         text += (i == 0 ? "" : ", ") + FormatFieldInt(i) + " \"" + list.names[i] + "\"";
     return text + " (default " + FormatFieldInt(DefaultEntry(list.member)) + ")";
 }
 
-std::string Details(const OptionSpec& option) {
+std::string Details(const OptionInfo& option) {
     switch (option.kind) {
         case OptionKind::Units:
             return "default english";
@@ -113,7 +113,7 @@ std::string CliUsageText() {
         "Every option is optional: a value left out keeps the start value of the form, and the\n"
         "paving date and time are the local clock's. A list option takes the entry's zero-based\n"
         "index or its text. Numbers are in the unit system chosen with --units.\n\n";
-    for (const OptionSpec& option : CliOptions()) {
+    for (const OptionInfo& option : CliOptions()) {
         text += OptionColumn(option) + option.meaning;
         const std::string details = Details(option);
         if (!details.empty()) text += ":\n" + std::string(29, ' ') + details;

@@ -11,7 +11,7 @@
 namespace {
 
 struct GivenOption {
-    const OptionSpec* option;
+    const OptionInfo* option;
     std::string value;
     bool bMissing;  // reported once the unit system is known, so the message states the right range
 };
@@ -32,20 +32,20 @@ bool LooksLikeOption(std::string_view arg) {
            ((arg[2] >= 'a' && arg[2] <= 'z') || (arg[2] >= 'A' && arg[2] <= 'Z'));
 }
 
-std::string Refusal(const OptionSpec& option, std::string_view value, const char* problem,
+std::string Refusal(const OptionInfo& option, std::string_view value, const char* problem,
                     const std::string& allowed) {
     return std::string("--") + option.name + " " + QuoteForMessage(value) + ": " + problem + "; allowed " +
            allowed;
 }
 
-std::string ListAllowed(const ListSpec& list) {
+std::string ListAllowed(const ListInfo& list) {
     std::string allowed = "0 to " + FormatFieldInt(list.nCount - 1) + " or";
     for (int i = 0; i < list.nCount; ++i)
         allowed += std::string(i == 0 ? " " : ", ") + QuoteForMessage(list.names[i]);
     return allowed;
 }
 
-std::string AllowedText(const OptionSpec& option, FormRecord& record) {
+std::string AllowedText(const OptionInfo& option, FormRecord& record) {
     switch (option.kind) {
         case OptionKind::Units:
             return "english or si";
@@ -80,7 +80,7 @@ std::string CollectOptions(const std::vector<std::string>& args, std::vector<Giv
         }
         const auto equals = arg.find('=');
         const std::string_view name = arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
-        const OptionSpec* option = FindCliOption(name);
+        const OptionInfo* option = FindCliOption(name);
         if (option == nullptr)
             return "unknown option " + QuoteForMessage(arg.substr(0, equals)) + "; see --help";
         if (!TakesValue(option->kind)) {
@@ -113,7 +113,7 @@ FormRecord StartRecord(int nUnits, std::time_t now) {
     return record;
 }
 
-std::string ApplyNumber(const OptionSpec& option, const std::string& value, FormRecord& record) {
+std::string ApplyNumber(const OptionInfo& option, const std::string& value, FormRecord& record) {
     const RealFieldBinding binding = BindRealField(record, option.field);
     double dTyped = 0.0;
     if (!ParseFieldDouble(value, &dTyped))
@@ -125,7 +125,7 @@ std::string ApplyNumber(const OptionSpec& option, const std::string& value, Form
     return "";
 }
 
-std::string ApplyList(const OptionSpec& option, const std::string& value, FormRecord& record,
+std::string ApplyList(const OptionInfo& option, const std::string& value, FormRecord& record,
                       PendingMoisture& moisture) {
     const int nIndex = FindListEntry(value, option.list.names, option.list.nCount);
     if (nIndex < 0) return Refusal(option, value, "not an entry", AllowedText(option, record));
@@ -157,12 +157,12 @@ std::string ApplyList(const OptionSpec& option, const std::string& value, FormRe
     return "";
 }
 
-std::string MissingValue(const OptionSpec& option, FormRecord& record) {
+std::string MissingValue(const OptionInfo& option, FormRecord& record) {
     return std::string("--") + option.name + ": missing value; allowed " + AllowedText(option, record);
 }
 
 std::string ApplyOption(const GivenOption& given, CliRequest& request, PendingMoisture& moisture) {
-    const OptionSpec& option = *given.option;
+    const OptionInfo& option = *given.option;
     const std::string& value = given.value;
     FormRecord& record = request.record;
     if (given.bMissing) return MissingValue(option, record);

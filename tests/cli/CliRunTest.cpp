@@ -273,7 +273,7 @@ TEST(RunCli, HelpListsEveryOptionAndEntry) {
     const CliOutcome outcome = RunCli({"--help"}, kFixedEnvironment);
     EXPECT_EQ(outcome.nExitStatus, kExitDone);
     const std::string& help = outcome.strOut;
-    for (const OptionSpec& option : CliOptions()) {
+    for (const OptionInfo& option : CliOptions()) {
         EXPECT_NE(help.find(std::string("  --") + option.name + " "), std::string::npos) << option.name;
         for (int i = 0; i < option.list.nCount; ++i)
             EXPECT_NE(help.find(std::string("\"") + option.list.names[i] + "\""), std::string::npos)
