@@ -4,9 +4,9 @@
 
 #include "AtomicFile.h"
 #include "CliUsage.h"
-#include "CliValues.h"
 #include "CommandLine.h"
 #include "JsonResult.h"
+#include "QuotedText.h"
 #include "Report.h"
 
 namespace {

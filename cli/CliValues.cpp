@@ -76,20 +76,3 @@ bool ParseClockTime(std::string_view text, ClockTime* pTime) {
     *pTime = time;
     return true;
 }
-
-std::string QuoteForMessage(std::string_view text) {
-    constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-    return out;
-}

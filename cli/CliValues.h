@@ -1,9 +1,8 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
-// Readers for the option values that are not plain numbers, and the quoting of values in messages.
+// Readers for the option values that are not plain numbers.
 
 // Index of a list entry given as its zero-based index ("2") or its own text ("Partly Cloudy"; ASCII
 // case is ignored). -1 when the text is neither. Texts are matched before indices; no list has an
@@ -30,7 +29,3 @@ struct ClockTime {
 
 // "HH:MM" (one or two digits each): hour 0 to 24, minute 0 to 60. false for anything else.
 bool ParseClockTime(std::string_view text, ClockTime* pTime);
-
-// The value in double quotes for a one-line message: control characters, quotes, backslashes and bytes
-// outside printable ASCII are shown as \xNN, so a message never breaks its line.
-std::string QuoteForMessage(std::string_view text);

@@ -7,6 +7,7 @@
 #include "CliValues.h"
 #include "FieldText.h"
 #include "FormRules.h"
+#include "QuotedText.h"
 
 namespace {
 

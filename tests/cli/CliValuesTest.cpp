@@ -112,15 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
         ListText{"Empty", "", kMixTypeNames, kMixTypeCount, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(QuoteForMessage, KeepsTheMessageOnOneLine) {
-    EXPECT_EQ(QuoteForMessage("130"), "\"130\"");
-    EXPECT_EQ(QuoteForMessage(""), "\"\"");
-    EXPECT_EQ(QuoteForMessage("a\nb\rc\td"), "\"a\\x0Ab\\x0Dc\\x09d\"");
-    EXPECT_EQ(QuoteForMessage("say \"x\" \\"), "\"say \\x22x\\x22 \\x5C\"");
-    EXPECT_EQ(QuoteForMessage("\x1b[31m"), "\"\\x1B[31m\"");
-    EXPECT_EQ(QuoteForMessage("\xc3\xa9"), "\"\\xC3\\xA9\"");
-}
-
 TEST(DaysInCalendarMonth, FollowsTheGregorianCalendar) {
     EXPECT_EQ(DaysInCalendarMonth(2026, 2), 28);
     EXPECT_EQ(DaysInCalendarMonth(2024, 2), 29);
