@@ -6,34 +6,59 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "QuotedText.h"
+
 namespace {
 
-std::string FailureText(const std::string& path, const char* reason) {
-    return "Cannot write \"" + path + "\": " + reason;
-}
+// The most links followed for one name, the same limit the kernel applies to a path; past it the
+// name is taken to lead in a loop.
+constexpr int kMaxLinkHops = 40;
 
 bool Fail(const std::string& path, const char* reason, std::string* pError) {
-    if (pError) *pError = FailureText(path, reason);
+    if (pError) *pError = "Cannot write " + QuoteForMessage(path) + ": " + reason;
     return false;
 }
 
-// A link is followed, as opening the name for writing would: the file it names is replaced, not the link.
-std::string ResolveTarget(const std::string& path) {
-    struct stat linkInfo {};
-    if (lstat(path.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) return path;
-    char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+bool FailWith(const std::string& path, int nError, std::string* pError) {
+    return Fail(path, std::strerror(nError), pError);
+}
+
+std::string FolderOf(const std::string& target) {
+    const auto slash = target.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : target.substr(0, slash);
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+    return folder == "/" ? "/" + name : folder + "/" + name;
+}
+
+// The name that `path` leads to: each symbolic link in its last part is replaced by the name it holds
+// (read from the link's own folder when relative) until that name is no link, whether it exists or not.
+// Links among the folders of the path are left to the system. 0, or the reason it cannot be followed.
+int FollowLinks(const std::string& path, std::string* pTarget) {
+    std::string current = path;
+    for (int nHops = 0;; ++nHops) {
+        struct stat info {};
+        if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
+        if (nHops == kMaxLinkHops) return ELOOP;
+        char linkText[PATH_MAX];
+        const ssize_t nLength = readlink(current.c_str(), linkText, sizeof linkText);
+        if (nLength < 0) return errno;
+        if (nLength == 0 || static_cast<size_t>(nLength) == sizeof linkText) return ENAMETOOLONG;
+        const std::string next(linkText, static_cast<size_t>(nLength));
+        current = next.front() == '/' ? next : InFolder(FolderOf(current), next);
+    }
+    *pTarget = current;
+    return 0;
 }
 
 // A new file gets the permissions a plain create would give it; a replaced one keeps its own.
-mode_t ModeForTarget(const std::string& target) {
-    struct stat info {};
-    if (stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
+mode_t ModeForNewFile() {
     // The umask can only be read by setting it; it is put straight back.
     const mode_t mask = umask(0);
     umask(mask);
@@ -55,19 +80,60 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-std::string FolderOf(const std::string& target) {
-    const auto slash = target.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : target.substr(0, slash);
+// The replacement takes the owner and group of the file it replaces. Only root may give a file away;
+// anyone else may still set a group they belong to, so the group is tried alone when the pair is
+// refused. Refusals are expected and leave the writer as owner; other errors count.
+bool KeepOwner(int fd, const struct stat& existing) {
+    if (fchown(fd, existing.st_uid, existing.st_gid) == 0) return true;
+    if (errno != EPERM) return false;
+    if (fchown(fd, static_cast<uid_t>(-1), existing.st_gid) == 0 || errno == EPERM) return true;
+    return false;
 }
 
 // Makes the rename itself survive a crash; a folder that cannot be synced does not undo the write.
-void SyncFolder(const std::string& target) {
-    const int fd = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void SyncFolder(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         fsync(fd);
         close(fd);
     }
+}
+
+// Devices, FIFOs and terminals cannot be replaced by a file without breaking what reads them, and
+// cannot be written all or nothing either: they get the bytes directly.
+bool WriteInPlace(const std::string& path, std::string_view bytes, std::string* pError) {
+    const int fd = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return FailWith(path, errno, pError);
+    int nError = WriteAll(fd, bytes) ? 0 : errno;
+    if (close(fd) != 0 && nError == 0) nError = errno;
+    return nError == 0 || FailWith(path, nError, pError);
+}
+
+// `pExisting` is the file being replaced, or nullptr when `target` is new.
+bool ReplaceFile(const std::string& path, const std::string& target, const struct stat* pExisting,
+                 std::string_view bytes, std::string* pError) {
+    const std::string folder = FolderOf(target);
+    // A short name of its own, so that the longest name a folder can hold still has a temporary.
+    const std::string pattern = InFolder(folder, ".dravonel-XXXXXX");
+    std::vector<char> tempName(pattern.begin(), pattern.end());
+    tempName.push_back('\0');
+    const int fd = mkostemp(tempName.data(), O_CLOEXEC);
+    if (fd < 0) return FailWith(path, errno, pError);
+
+    int nError = 0;
+    // Owner first: changing it may clear set-user and set-group bits, which the mode then restores.
+    if ((pExisting && !KeepOwner(fd, *pExisting)) ||
+        fchmod(fd, pExisting ? (pExisting->st_mode & 07777) : ModeForNewFile()) != 0 ||
+        !WriteAll(fd, bytes) || fsync(fd) != 0)
+        nError = errno;
+    if (close(fd) != 0 && nError == 0) nError = errno;
+    if (nError == 0 && rename(tempName.data(), target.c_str()) != 0) nError = errno;
+    if (nError != 0) {
+        unlink(tempName.data());
+        return FailWith(path, nError, pError);
+    }
+    SyncFolder(folder);
+    return true;
 }
 
 }  // namespace
@@ -76,30 +142,18 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     if (path.empty()) return Fail(path, "no file name given", pError);
     if (path.back() == '/') return Fail(path, "is a folder", pError);
 
-    const std::string target = ResolveTarget(path);
     struct stat info {};
-    if (stat(target.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) return Fail(path, "is a folder", pError);
-        // Replacing by rename needs only the folder's permission; a file the user may not write to
-        // must stay as it is, as opening it for writing would have refused it.
-        if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-            return Fail(path, std::strerror(errno), pError);
-    }
+    const bool bExists = stat(path.c_str(), &info) == 0;
+    if (!bExists && errno == ELOOP) return FailWith(path, ELOOP, pError);
+    if (bExists && S_ISDIR(info.st_mode)) return Fail(path, "is a folder", pError);
+    // Through the name as given: /dev/stdout leads to a handle of this process, not to a folder entry.
+    if (bExists && !S_ISREG(info.st_mode)) return WriteInPlace(path, bytes, pError);
 
-    std::string pattern = target + ".tmp-XXXXXX";
-    std::vector<char> tempName(pattern.begin(), pattern.end());
-    tempName.push_back('\0');
-    const int fd = mkstemp(tempName.data());
-    if (fd < 0) return Fail(path, std::strerror(errno), pError);
-
-    int nError = 0;
-    if (fchmod(fd, ModeForTarget(target)) != 0 || !WriteAll(fd, bytes) || fsync(fd) != 0) nError = errno;
-    if (close(fd) != 0 && nError == 0) nError = errno;
-    if (nError == 0 && rename(tempName.data(), target.c_str()) != 0) nError = errno;
-    if (nError != 0) {
-        unlink(tempName.data());
-        return Fail(path, std::strerror(nError), pError);
-    }
-    SyncFolder(target);
-    return true;
+    std::string target;
+    if (const int nError = FollowLinks(path, &target); nError != 0) return FailWith(path, nError, pError);
+    // Replacing by rename needs only the folder's permission; a file the user may not write to must stay
+    // as it is, as opening it for writing would have refused it.
+    if (bExists && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return FailWith(path, errno, pError);
+    return ReplaceFile(path, target, bExists ? &info : nullptr, bytes, pError);
 }

@@ -1,7 +1,10 @@
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +15,7 @@
 #include <string>
 
 #include "AtomicFile.h"
+#include "QuotedText.h"
 #include "TemporaryFolder.h"
 
 namespace fs = std::filesystem;
@@ -119,6 +123,7 @@ struct RefusedName {
     std::string relative;  // below the test's folder; "" for the folder itself
     bool bAbsolute;        // false: the name is used as written (relative to the current folder)
     const char* reason;
+    void (*prepare)(const fs::path& dir) = nullptr;  // makes what the row needs in the test's folder
 };
 void PrintTo(const RefusedName& c, std::ostream* os) { *os << c.name; }
 
@@ -127,6 +132,7 @@ class AtomicFileRefusal : public AtomicFile, public testing::WithParamInterface<
 TEST_P(AtomicFileRefusal, ChangesNothing) {
     fs::create_directory(dir_ / "sub");
     PutFile(dir_ / "sub" / "keep.txt", "keep");
+    if (GetParam().prepare) GetParam().prepare(dir_);
     const auto before = NamesIn(dir_);
     const std::string path =
         GetParam().bAbsolute
@@ -135,7 +141,8 @@ TEST_P(AtomicFileRefusal, ChangesNothing) {
 
     std::string error;
     EXPECT_FALSE(WriteFileAtomically(path, "data", &error));
-    EXPECT_EQ(error, "Cannot write \"" + path + "\": " + GetParam().reason);
+    EXPECT_EQ(error, "Cannot write " + QuoteForMessage(path) + ": " + GetParam().reason);
+    EXPECT_EQ(error.find_first_of("\n\x1b"), std::string::npos) << "a name must not break or colour the line";
     EXPECT_EQ(NamesIn(dir_), before);
     EXPECT_EQ(NamesIn(dir_ / "sub"), std::set<std::string>{"keep.txt"});
     EXPECT_EQ(ReadFile(dir_ / "sub" / "keep.txt"), "keep");
@@ -148,19 +155,130 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedName{"AFolderName", "sub", true, "is a folder"},
                     RefusedName{"AFolderNameWithSlash", "sub/", true, "is a folder"},
                     RefusedName{"AFileUsedAsAFolder", "sub/keep.txt/out.xls", true, "Not a directory"},
-                    RefusedName{"EmptyName", "", false, "no file name given"}),
+                    RefusedName{"EmptyName", "", false, "no file name given"},
+                    RefusedName{"LineBreakAndEscapeInTheName", "missing\n\x1b[31m/out.xls", true,
+                                "No such file or directory"},
+                    RefusedName{"LinkLoop", "loop-a", true, "Too many levels of symbolic links",
+                                [](const fs::path& dir) {
+                                    fs::create_symlink("loop-b", dir / "loop-a");
+                                    fs::create_symlink("loop-a", dir / "loop-b");
+                                }},
+                    RefusedName{"LinkToItself", "self", true, "Too many levels of symbolic links",
+                                [](const fs::path& dir) { fs::create_symlink("self", dir / "self"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(AtomicFile, AnExistingFileSurvivesANameTooLongForTheTemporaryFile) {
-    const std::string longName(255, 'n');  // the longest name a folder can hold; its temporary is longer
-    PutFile(dir_ / longName, "precious");
-    ASSERT_EQ(ReadFile(dir_ / longName), "precious");
+// Names that are written: the bytes land in `landsIn` (below the test's folder), a name that was a link
+// stays one, and the folder then holds exactly `names`.
+struct WrittenName {
+    const char* name;
+    std::string (*prepare)(const fs::path& dir);  // makes what the row needs; gives the name to write to
+    std::string landsIn;
+    std::set<std::string> names;
+};
+void PrintTo(const WrittenName& c, std::ostream* os) { *os << c.name; }
 
+class AtomicFileWritten : public AtomicFile, public testing::WithParamInterface<WrittenName> {};
+
+TEST_P(AtomicFileWritten, TheBytesLandWhereTheNameLeads) {
+    const std::string path = GetParam().prepare(dir_);
+    const bool bWasLink = fs::is_symlink(path);
     std::string error;
-    EXPECT_FALSE(WriteFileAtomically((dir_ / longName).string(), "replacement", &error));
-    EXPECT_NE(error.find("File name too long"), std::string::npos) << error;
-    EXPECT_EQ(ReadFile(dir_ / longName), "precious");
-    EXPECT_EQ(NamesIn(dir_), std::set<std::string>{longName});
+    ASSERT_TRUE(WriteFileAtomically(path, "report", &error)) << error;
+    EXPECT_EQ(ReadFile(dir_ / GetParam().landsIn), "report");
+    EXPECT_EQ(fs::is_symlink(path), bWasLink);
+    EXPECT_EQ(NamesIn(dir_), GetParam().names);
+}
+
+const std::string kName250(250, 'n');
+const std::string kName255(255, 'n');  // the longest name a folder can hold
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, AtomicFileWritten,
+    testing::Values(WrittenName{"NewNameOf250Bytes",
+                                [](const fs::path& dir) { return (dir / kName250).string(); },
+                                kName250,
+                                {kName250}},
+                    WrittenName{"ExistingNameOf255Bytes",
+                                [](const fs::path& dir) {
+                                    PutFile(dir / kName255, "previous");
+                                    return (dir / kName255).string();
+                                },
+                                kName255,
+                                {kName255}},
+                    WrittenName{"DanglingRelativeLinkReadFromItsOwnFolder",
+                                [](const fs::path& dir) {
+                                    fs::create_directory(dir / "sub");
+                                    fs::create_symlink("../out.xls", dir / "sub" / "link.xls");
+                                    return (dir / "sub" / "link.xls").string();
+                                },
+                                "out.xls",
+                                {"out.xls", "sub"}},
+                    WrittenName{"ChainOfLinksToANewFile",
+                                [](const fs::path& dir) {
+                                    fs::create_directory(dir / "sub");
+                                    fs::create_symlink("b", dir / "a");
+                                    fs::create_symlink("sub/c", dir / "b");
+                                    fs::create_symlink("d", dir / "sub" / "c");
+                                    return (dir / "a").string();
+                                },
+                                "sub/d",
+                                {"a", "b", "sub"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Devices are written in place, never replaced by a file; a full one is a failure. The test makes its
+// own device files in its folder (as root), so a writer that replaced them cannot harm the machine's.
+struct DeviceTarget {
+    const char* name;
+    unsigned nMinor;     // of the memory devices (major 1): 3 is /dev/null, 7 is /dev/full
+    const char* reason;  // "" when the write succeeds
+};
+void PrintTo(const DeviceTarget& c, std::ostream* os) { *os << c.name; }
+
+class AtomicFileDevice : public AtomicFile, public testing::WithParamInterface<DeviceTarget> {};
+
+TEST_P(AtomicFileDevice, StaysADevice) {
+    const fs::path device = dir_ / "device";
+    if (mknod(device.c_str(), S_IFCHR | 0666, makedev(1, GetParam().nMinor)) != 0)
+        GTEST_SKIP() << "cannot make a device file here (needs root)";
+    if (const int fd = open(device.c_str(), O_WRONLY); fd >= 0)
+        close(fd);
+    else
+        GTEST_SKIP() << "devices cannot be opened in this folder";
+    std::string error;
+    EXPECT_EQ(WriteFileAtomically(device.string(), "report", &error), *GetParam().reason == '\0');
+    EXPECT_EQ(error, *GetParam().reason
+                         ? "Cannot write " + QuoteForMessage(device.string()) + ": " + GetParam().reason
+                         : "");
+    struct stat info {};
+    ASSERT_EQ(stat(device.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    EXPECT_EQ(info.st_rdev, makedev(1, GetParam().nMinor));
+    EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"device"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Devices, AtomicFileDevice,
+                         testing::Values(DeviceTarget{"Null", 3, ""},
+                                         DeviceTarget{"Full", 7, "No space left on device"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A reader of the FIFO gets the bytes, and the FIFO stays. The read end is opened first without
+// waiting, so the writer's open does not block and a writer that replaced the FIFO would leave it empty.
+TEST_F(AtomicFile, AFifoIsWrittenThrough) {
+    const fs::path fifo = dir_ / "pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int readFd = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(readFd, 0);
+    const std::string bytes(20000, 'r');  // within a pipe's buffer
+    std::string error;
+    EXPECT_TRUE(WriteFileAtomically(fifo.string(), bytes, &error)) << error;
+    std::string received;
+    char buffer[4096];
+    for (ssize_t n; (n = read(readFd, buffer, sizeof buffer)) > 0;)
+        received.append(buffer, static_cast<size_t>(n));
+    close(readFd);
+    EXPECT_EQ(received, bytes);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"pipe"});
 }
 
 // A read-only file in a folder open to everyone: renaming over it would succeed, but the user has no
@@ -196,5 +314,44 @@ TEST_F(AtomicFile, AnExistingFileSurvivesAWriteThatFailsHalfWay) {
     EXPECT_EQ(ReadFile(target), "previous report");
     EXPECT_EQ(NamesIn(dir_), std::set<std::string>{"Output.xls"});
 }
+
+// A replaced file keeps its owner and group where the writer may set them; a writer who may not give
+// the file away still writes it. Needs root to make files of two users.
+struct OwnerCase {
+    const char* name;
+    uid_t fileOwner;  // owner and group of the existing file
+    uid_t writer;     // the user who writes, owner and group alike
+    uid_t expected;   // owner and group afterwards
+};
+void PrintTo(const OwnerCase& c, std::ostream* os) { *os << c.name; }
+
+class AtomicFileOwner : public AtomicFile, public testing::WithParamInterface<OwnerCase> {};
+
+TEST_P(AtomicFileOwner, IsKeptWherePossible) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to make files of two users";
+    const OwnerCase& c = GetParam();
+    ASSERT_EQ(chmod(dir_.c_str(), 0777), 0);
+    const fs::path target = dir_ / "Output.xls";
+    PutFile(target, "old");
+    ASSERT_EQ(chown(target.c_str(), c.fileOwner, c.fileOwner), 0);
+    ASSERT_EQ(chmod(target.c_str(), 0666), 0);
+    const uid_t writer = c.writer;
+    const ChildWrite outcome = WriteInChild(target, "new", [writer] {
+        return writer == 0 || (setgroups(0, nullptr) == 0 && setgid(writer) == 0 && setuid(writer) == 0);
+    });
+
+    ASSERT_EQ(outcome.nExitStatus, 0) << outcome.error;
+    EXPECT_EQ(ReadFile(target), "new");
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, c.expected);
+    EXPECT_EQ(info.st_gid, c.expected);
+    EXPECT_EQ(info.st_mode & 07777, 0666u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Owners, AtomicFileOwner,
+                         testing::Values(OwnerCase{"RootWritingOverAUsersFile", 65534, 0, 65534},
+                                         OwnerCase{"UserWritingOverRootsFile", 0, 65534, 65534}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
