@@ -96,7 +96,8 @@ std::string Details(const OptionInfo& option) {
         case OptionKind::Format:
             return "the report as the form exports it, or one JSON object (default report)";
         case OptionKind::Output:
-            return "the whole file or nothing; an existing file is replaced only when complete";
+            return "the whole file or nothing; an existing file is replaced only when complete\n" +
+                   std::string(29, ' ') + "(a device or FIFO such as /dev/stdout is written directly)";
         case OptionKind::Help:
         case OptionKind::Version:
             break;
@@ -112,7 +113,8 @@ std::string CliUsageText() {
         "Runs one pavement cooling calculation and writes its report or a JSON object.\n"
         "Every option is optional: a value left out keeps the start value of the form, and the\n"
         "paving date and time are the local clock's. A list option takes the entry's zero-based\n"
-        "index or its text. Numbers are in the unit system chosen with --units.\n\n";
+        "index or its text. Numbers are in the unit system chosen with --units; a form field reads\n"
+        "no more than 31 characters, so a longer number is refused.\n\n";
     for (const OptionInfo& option : CliOptions()) {
         text += OptionColumn(option) + option.meaning;
         const std::string details = Details(option);
@@ -122,6 +124,7 @@ std::string CliUsageText() {
     text +=
         "\nThe report's date line is the local time now, or SOURCE_DATE_EPOCH (seconds, shown as UTC)\n"
         "when that is set.\n"
-        "Exit status: 0 done, 1 the output could not be written, 2 an option was refused.\n";
+        "Exit status: 0 done, 1 the output could not be written (also when standard output is a\n"
+        "pipe whose reader has gone), 2 an option was refused.\n";
     return text;
 }

@@ -114,8 +114,16 @@ FormRecord StartRecord(int nUnits, std::time_t now) {
     return record;
 }
 
+// A form field reads no more than its first 31 characters and silently ignores the rest, which would
+// turn "000000000000000000000000000000012" into 0. A command line has no field to show the cut, so a
+// longer value is refused rather than read as a number other than the one typed.
+constexpr std::size_t kNumberTextLimit = 31;
+
 std::string ApplyNumber(const OptionInfo& option, const std::string& value, FormRecord& record) {
     const RealFieldBinding binding = BindRealField(record, option.field);
+    if (value.size() > kNumberTextLimit)
+        return Refusal(option, value, "too long, at most 31 characters are read",
+                       AllowedText(option, record));
     double dTyped = 0.0;
     if (!ParseFieldDouble(value, &dTyped))
         return Refusal(option, value, "not a number", AllowedText(option, record));

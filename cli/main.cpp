@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -17,6 +18,10 @@ bool WriteAllTo(std::FILE* stream, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A reader that went away (`dravonel-cli | head -1`) makes a write fail with EPIPE instead of
+    // ending the process by signal, so the run ends as every other failed write does: a message on
+    // standard error and exit status 1 (kExitWriteFailed). The same holds for an --output FIFO.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const CliEnvironment env{std::time(nullptr), std::getenv("SOURCE_DATE_EPOCH")};
     const CliOutcome outcome = RunCli(args, env);

@@ -59,6 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedNumber{
             "SiMinimumLift", {"--units=si", "--lift", "12.7"}, &SimulationInputs::m_dLiftThickness, 12.7},
         AcceptedNumber{"ExponentForm", {"--wind", "1.5e1"}, &SimulationInputs::m_dWindSpeed, 15.0},
+        AcceptedNumber{"ThirtyOneCharactersAreRead",
+                       {"--wind", "0000000000000000000000000000012"},
+                       &SimulationInputs::m_dWindSpeed,
+                       12.0},
         AcceptedNumber{
             "BlanksAroundAsTheFieldAllows", {"--latitude", " 44.999 "}, &SimulationInputs::m_dLatitude, 45.0},
         AcceptedNumber{"UnitsGivenAfterTheNumber",
@@ -143,6 +147,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{
             "Hexadecimal", {"--surface", "0x10"}, "--surface \"0x10\": not a number; allowed -40 to 120 F"},
         Refusal{"EmptyValue", {"--latitude="}, "--latitude \"\": not a number; allowed 0 to 90 degrees"},
+        Refusal{"LongerThanAFieldReads",
+                {"--wind", "000000000000000000000000000000012"},
+                "--wind \"000000000000000000000000000000012\": too long, at most 31 characters are read; "
+                "allowed 0 to 120 mph"},
+        Refusal{"LongExponentForm",
+                {"--units", "si", "--delivery=1.00000000000000000000000000000e2"},
+                "--delivery \"1.00000000000000000000000000000e2\": too long, at most 31 characters are read; "
+                "allowed 65.56 to 157.2 C"},
         Refusal{"CommaDecimal", {"--air", "10,5"}, "--air \"10,5\": not a number; allowed -40 to 120 F"},
         Refusal{
             "AboveTheEnglishMaximum", {"--air", "130"}, "--air \"130\": out of range; allowed -40 to 120 F"},
