@@ -35,14 +35,15 @@ class ExportDlgTest : public QObject {
     Q_OBJECT
 private slots:
     void controlsInTabOrder();
-    void emptyNameWarnsAndStaysOpen_data();
-    void emptyNameWarnsAndStaysOpen();
+    void refusedNameWarnsAndStaysOpen_data();
+    void refusedNameWarnsAndStaysOpen();
     void typedNameIsTakenAsTyped();
     void offeredNameIsTypedOver();
     void leavingWithoutExportKeepsTheName_data();
     void leavingWithoutExportKeepsTheName();
     void browseAdoptsTheAbsolutePath();
     void browseCancelledChangesNothing();
+    void browsedPatternFiltersTheFileDialog();
 };
 
 void ExportDlgTest::controlsInTabOrder() {
@@ -73,21 +74,32 @@ void ExportDlgTest::controlsInTabOrder() {
     QVERIFY(!Button(dialog, IDC_BROWSE)->isDefault());
 }
 
-void ExportDlgTest::emptyNameWarnsAndStaysOpen_data() {
+void ExportDlgTest::refusedNameWarnsAndStaysOpen_data() {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("byEnterKey");
-    QTest::newRow("Export button") << false;
-    QTest::newRow("Enter key") << true;
+    QTest::addColumn<QString>("message");
+    const QString empty = "Filename has not been selected";
+    const QString pattern =
+        "The name \"%1\" contains * or ?, which a file dialog reads as a pattern for many "
+        "names. Please enter the name of one file without them.";
+    QTest::newRow("empty, Export button") << "" << false << empty;
+    QTest::newRow("empty, Enter key") << "" << true << empty;
+    QTest::newRow("star as the name") << "*.xls" << true << pattern.arg("*.xls");
+    QTest::newRow("question mark in the name") << "report?.xls" << false << pattern.arg("report?.xls");
+    QTest::newRow("star in a folder") << "site*/a.xls" << true << pattern.arg("site*/a.xls");
 }
 
-void ExportDlgTest::emptyNameWarnsAndStaysOpen() {
+void ExportDlgTest::refusedNameWarnsAndStaysOpen() {
+    QFETCH(QString, name);
     QFETCH(bool, byEnterKey);
+    QFETCH(QString, message);
     ScriptedUiServices services;
     bool bStayedOpen = false;
     bool bFocusOnEdit = false;
     services.QueueDialog([&](QDialog& dialog) {
         if (!ShowActive(dialog)) return -1;
         QLineEdit* pEdit = NameEdit(dialog);
-        Retype(*pEdit, "");
+        Retype(*pEdit, name);
         if (byEnterKey) {
             QTest::keyClick(pEdit, Qt::Key_Return);
         } else {
@@ -96,7 +108,7 @@ void ExportDlgTest::emptyNameWarnsAndStaysOpen() {
         }
         bStayedOpen = dialog.isVisible();
         bFocusOnEdit = QApplication::focusWidget() == pEdit;
-        QTest::keyClicks(pEdit, "after.xls");
+        Retype(*pEdit, "after.xls");
         QTest::keyClick(pEdit, Qt::Key_Return);
         return dialog.result();
     });
@@ -106,7 +118,7 @@ void ExportDlgTest::emptyNameWarnsAndStaysOpen() {
     QVERIFY(bStayedOpen);
     QVERIFY(bFocusOnEdit);
     QCOMPARE(services.m_messages.size(), size_t(1));
-    QCOMPARE(services.m_messages[0].text, QString("Filename has not been selected"));
+    QCOMPARE(services.m_messages[0].text, message);
     QCOMPARE(services.m_messages[0].caption, QString("Can Not Export"));
     QCOMPARE(services.m_messages[0].type, MB_OK | MB_ICONEXCLAMATION);
     QCOMPARE(dialog.m_strFileName, std::string("after.xls"));
@@ -183,11 +195,15 @@ void ExportDlgTest::browseAdoptsTheAbsolutePath() {
     QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptSave;
     QFileDialog::FileMode fileMode = QFileDialog::Directory;
     QStringList filters;
+    QString filterInForce;
+    QStringList offered;
     QString suffix = "unset";
     bool bNoOverwritePrompt = false;
     services.QueueDialog([&](QDialog& dialog) {
         auto* pFiles = qobject_cast<QFileDialog*>(&dialog);
         if (!pFiles) return -1;
+        filterInForce = pFiles->selectedNameFilter();
+        offered = pFiles->selectedFiles();
         acceptMode = pFiles->acceptMode();
         fileMode = pFiles->fileMode();
         filters = pFiles->nameFilters();
@@ -208,6 +224,10 @@ void ExportDlgTest::browseAdoptsTheAbsolutePath() {
     QCOMPARE(acceptMode, QFileDialog::AcceptOpen);
     QCOMPARE(fileMode, QFileDialog::AnyFile);
     QCOMPARE(filters, QStringList({"Excel Files (*.xls)", "Text Files (*.txt)", "All Files (*.*)"}));
+    // "*.xls" filters the list; it is not offered as a name that Open would take as it stands.
+    QCOMPARE(filterInForce, QString("Excel Files (*.xls)"));
+    for (const QString& name : offered)
+        QVERIFY2(!name.contains('*') && !name.contains('?'), qPrintable(name));
     QCOMPARE(suffix, QString());
     QVERIFY(bNoOverwritePrompt);
     QCOMPARE(services.m_dialogs.size(), size_t(2));
@@ -230,6 +250,41 @@ void ExportDlgTest::browseCancelledChangesNothing() {
     dialog.DoModal();
     QCOMPARE(shownAfterBrowse, QString("Output.xls"));
     QCOMPARE(dialog.m_strFileName, std::string("Output.xls"));
+}
+
+// A pattern typed as the name is not a name: the file dialog opens again in that folder, filtered on it.
+void ExportDlgTest::browsedPatternFiltersTheFileDialog() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    ScriptedUiServices services;
+    services.QueueDialog([&](QDialog& dialog) {
+        QTest::mouseClick(Button(dialog, IDC_BROWSE), Qt::LeftButton);
+        return IDCANCEL;
+    });
+    services.QueueDialog([&](QDialog& dialog) {
+        auto* pFiles = qobject_cast<QFileDialog*>(&dialog);
+        if (!pFiles) return -1;
+        pFiles->setDirectory(folder.path());
+        pFiles->selectFile("*.csv");
+        return IDOK;
+    });
+    QString filterInForce;
+    QString reopenedIn;
+    services.QueueDialog([&](QDialog& dialog) {
+        auto* pFiles = qobject_cast<QFileDialog*>(&dialog);
+        if (!pFiles) return -1;
+        filterInForce = pFiles->selectedNameFilter();
+        reopenedIn = pFiles->directory().absolutePath();
+        pFiles->selectFile("site.csv");
+        return IDOK;
+    });
+    CExportDlg dialog;
+    dialog.m_strFileName = "Output.xls";
+    dialog.DoModal();
+    QCOMPARE(filterInForce, QString("*.csv"));
+    QCOMPARE(reopenedIn, QDir(folder.path()).absolutePath());
+    QCOMPARE(QString::fromStdString(dialog.m_strFileName), QDir(folder.path()).absoluteFilePath("site.csv"));
+    QCOMPARE(services.m_dialogs.size(), size_t(3));
 }
 
 REGISTER_TEST_SUITE(ExportDlgTest);
