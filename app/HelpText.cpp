@@ -61,13 +61,17 @@ constexpr const char* kPage = R"html(
 when roller compaction should start and when it must stop, in minutes after laydown. Describe the
 paving situation on the form, press <b>Calculate</b>, and read the two times below the inputs and the
 cooling curve on the right.</p>
-<p>Every numeric field is checked when you leave it: a value outside its range is set to the nearest
-limit, with a message, and every value is rounded to hundredths.</p>
+<p>Each field with a decimal value (air temperature, wind speed, latitude, lift thickness, delivery
+and surface temperature) is checked when you leave it: a value outside its range is set to the nearest
+limit, with a message, and every value is rounded to hundredths. The date and time fields take whole
+numbers; one outside its range is refused with a message the next time the form is read, and stays on
+display until you correct it.</p>
 
 <h3><a name="time"></a>Paving time and date</h3>
 <p>When the lift is placed. The hour uses the 24-hour clock (0 to 24) and the minutes run from 0 to 60;
 the month is 1 to 12, the year 1990 to 3001. Leaving the day or the month field cuts a day that the
-month does not have to the month's last day (February always has 28), and a day below 1 becomes 1.
+month does not have to the month's last day (February always has 28); leaving the day field also makes a
+day below 1 into 1.
 <b>Update to Current Time</b> fills in the computer's date and time. The date and time place the sun,
 which warms the mat; the year is only recorded.</p>
 
@@ -148,10 +152,24 @@ recommended.</li>
 </ul>
 
 <h3><a name="export"></a>Export data</h3>
-<p><b>Export Data</b> writes the inputs, both temperatures and times and the cooling curve, one line a
-minute, to a tab-delimited text file that a spreadsheet opens; the file is <i>Output.xls</i> in the
-working folder unless you choose another name. The button is available after a calculation and greys
-out as soon as an input changes, so an export always matches the inputs on the form.</p>
+<p><b>Export Data</b> asks for a file name and writes a report to that file: the date and time of
+writing, every input, the start and stop temperatures and times, and the cooling curve, one row for
+each whole minute from minute 0 up to but not including the last point computed (a full two-hour run
+lists minutes 0 to 119). The fields are separated by tabs and the lines end in CR LF, so a spreadsheet opens
+the file. The first export offers <i>Output.xls</i> in the working folder; afterwards the name last
+accepted is offered. <b>Browse</b> picks a file with the file dialog. A name holding * or ? is
+refused, since a file dialog reads those as patterns. A file of the same name is replaced only once the
+new report is complete; if the file cannot be written, a message says why and an existing file stays as
+it was.</p>
+<p>The report holds the values as the program last read them from the form, with the results of the
+last calculation. The button is available when the program starts and after every
+<b>Calculate</b>. These grey it out until the next calculation: leaving any of the six fields with a
+decimal value or the hour, day or month field, switching the units, <b>Update to Current Time</b>, and
+choosing another material. A new high grade leaves it available; the report then states the start
+temperature and time of the new grade. Changing the minutes, the year, the sky, the mix, the low grade
+or a moisture list does not grey it out either: such a change reaches the report only once the form is
+read again, by one of the actions above, a new high grade or <b>Calculate</b>. An export before the first
+calculation writes the inputs with start and stop times of 0 and no curve rows.</p>
 
 <h3><a name="disclaimer"></a>Disclaimer</h3>
 <p>The recommendations are a guide. Some mixes, polymer modified binders in particular, need start and
