@@ -1,0 +1,398 @@
+#include "BatchKernel.h"
+
+// The cooling solver for many scenarios at once, one scenario per vector lane.
+//
+// Every lane repeats, operation for operation, the arithmetic of RunCoolingSimulation (CoolingSolver.cpp):
+// the same run-fixed coefficients (ColumnSetup), right-hand sides once per step, a Thomas sweep per pass
+// that may stop at the first row whose Q comes out bit for bit as in the previous pass, back substitution
+// above that row, the surface correction and the signed change. Vector Mul, Add, Sub and Div round like
+// their scalar counterparts (no fused multiply-add: -ffp-contract=off, and no reciprocals), so each lane
+// produces exactly the scalar doubles.
+//
+// Lanes never change each other's results; only the control flow is shared:
+//   - All lanes of a group have the same grid (n1), so they step together and share ts, tm, the sample
+//     index and the pass counter of the current step.
+//   - A pass runs while any lane still iterates. A lane that has converged keeps its temperatures (the
+//     stores blend them in), and lanes that have finished their run no longer iterate.
+//   - The sweep stops at the first row where every iterating lane reproduced its Q. For a lane that
+//     reproduced its Q at an earlier row, the rows in between recompute the same Q and T bits (the stored
+//     Q and T of a step are always one consistent sweep of that step's right-hand sides), and the change
+//     gains exact zeros there, which cannot move it across the convergence limit. The scalar solver makes
+//     the same argument for the rows it leaves out.
+//   - One lane that needs a full sweep (first pass of a step, or a non-finite change last pass) makes the
+//     sweep full for the group; the other lanes recompute the same bits.
+// Two vectors are advanced together so that the division latency of one overlaps with the other.
+//
+// Told is not kept: the temperatures at the start of a step are T itself, so the right-hand sides are
+// formed from T before the first pass. Tprev is not kept either: the back substitution stores T - Tprev
+// (Diff) of the rows it recomputes, which is all the change needs.
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+
+#include "ColumnSetup.h"
+
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "BatchKernel.cpp"
+#include <hwy/foreach_target.h>  // IWYU pragma: keep (compiles this file once per target)
+#include <hwy/highway.h>
+
+HWY_BEFORE_NAMESPACE();
+namespace batch_kernel {
+namespace HWY_NAMESPACE {
+namespace hn = hwy::HWY_NAMESPACE;
+
+using DF = hn::ScalableTag<double>;
+using VF = hn::Vec<DF>;
+using MF = hn::Mask<DF>;
+
+constexpr double kSigmaEps = 5.386499999999999e-08;  // Stefan-Boltzmann constant times emissivity 0.95
+constexpr double kThird = 0.3333333333333333;        // minutes per 20 s step, nearest double to 1/3
+constexpr double kInvStep = 0.05;                    // 1 / 20 s
+constexpr double kChangeLimit = 0.00001;
+constexpr int kMaxPasses = 100;
+
+constexpr std::size_t kVectors = 2;  // vectors per group
+constexpr std::size_t kMaxGroup = kVectors * HWY_LANES(double);
+
+// Working storage of one group. Row arrays hold row i, vector v, lane l at (i * kVectors + v) * L + l,
+// so one row of the group is contiguous.
+struct GroupStorage {
+    HWY_ALIGN double W[kColumnRows * kMaxGroup];
+    HWY_ALIGN double Pivot[kColumnRows * kMaxGroup];
+    HWY_ALIGN double P[kColumnRows * kMaxGroup];
+    HWY_ALIGN double Cap[kColumnRows * kMaxGroup];
+    HWY_ALIGN double T[kColumnRows * kMaxGroup];
+    HWY_ALIGN double D[kColumnRows * kMaxGroup];
+    HWY_ALIGN double Q[kColumnRows * kMaxGroup];
+    HWY_ALIGN double Diff[kColumnRows * kMaxGroup];  // T - Tprev of the rows the pass recomputed
+    // One entry per lane.
+    HWY_ALIGN double B0[kMaxGroup];
+    HWY_ALIGN double E0[kMaxGroup];
+    HWY_ALIGN double W0[kMaxGroup];
+    HWY_ALIGN double Sky4[kMaxGroup];
+    HWY_ALIGN double ConvAir[kMaxGroup];
+    HWY_ALIGN double Absorbed[kMaxGroup];
+    HWY_ALIGN double Air[kMaxGroup];
+    HWY_ALIGN double Tavg[kMaxGroup];
+    HWY_ALIGN double Live[kMaxGroup];     // 1.0 while the lane's run goes on, else 0.0
+    HWY_ALIGN double Failing[kMaxGroup];  // 1.0 for the lanes whose step reached kMaxPasses
+    int nStop[kMaxGroup];
+    CoolingCurve* pCurve[kMaxGroup];
+    int* pCode[kMaxGroup];
+};
+
+// Lanes where a and the double at p differ in any bit (-0.0 differs from 0.0).
+HWY_INLINE MF Differs(DF d, VF a, const double* HWY_RESTRICT p) {
+    const hn::RebindToUnsigned<DF> du;
+    return hn::RebindMask(d, hn::Ne(hn::BitCast(du, a), hn::BitCast(du, hn::Load(d, p))));
+}
+
+// Surface right-hand side at the surface iterate t0: ((t0k^2 - S4) * -sigma eps + absorbed) + h Ta.
+HWY_INLINE VF SurfaceRhs(DF d, VF t0, VF sky4, VF absorbed, VF convAir) {
+    const VF t0c = hn::Add(t0, hn::Set(d, 273.0));
+    const VF t0k = hn::Mul(t0c, t0c);
+    return hn::Add(hn::Add(hn::Mul(hn::Sub(hn::Mul(t0k, t0k), sky4), hn::Set(d, -kSigmaEps)), absorbed),
+                   convAir);
+}
+
+void LoadLane(GroupStorage& s, std::size_t g, std::size_t L, const ColumnSetup& c, CoolingCurve* pCurve,
+              int* pCode) {
+    const std::size_t stride = kVectors * L;
+    const std::size_t base = (g / L) * L + g % L;
+    for (int i = 0; i <= c.nBottom; ++i) {
+        const std::size_t o = static_cast<std::size_t>(i) * stride + base;
+        s.W[o] = c.dW[i];
+        s.Pivot[o] = c.dPivot[i];
+        s.P[o] = c.dP[i];
+        s.Cap[o] = c.dCapacity[i];
+        s.T[o] = c.dStartTemp[i];
+    }
+    s.B0[g] = c.dSurfaceDiagonal;
+    s.E0[g] = c.dSurfaceToFirst;
+    s.W0[g] = c.dSurfaceToSecond;
+    s.Sky4[g] = c.dSkyTemp4;
+    s.ConvAir[g] = c.dConvectionAir;
+    s.Absorbed[g] = c.dAbsorbedSolar;
+    s.Air[g] = c.dAirTemp;
+    s.Tavg[g] = 0.0;
+    s.Live[g] = 1.0;
+    s.nStop[g] = kStopNeverReached;
+    s.pCurve[g] = pCurve;
+    s.pCode[g] = pCode;
+    pCurve->m_nLastSample = 0;
+    pCurve->m_dCurveTime[0] = 0.0;
+    pCurve->m_dCurveTemp[0] = c.dDeliveryTemp;
+}
+
+// Runs every lane of the group to its end; all lanes have n1 mat cells.
+void RunGroup(GroupStorage& s, const int n1) {
+    const DF d;
+    const std::size_t L = hn::Lanes(d);
+    const std::size_t G = kVectors * L;
+    const std::size_t stride = G;  // doubles per row
+    const int N = n1 + 20;
+    double* HWY_RESTRICT const T = s.T;
+    double* HWY_RESTRICT const Q = s.Q;
+    double* HWY_RESTRICT const Dr = s.D;
+    double* HWY_RESTRICT const Diff = s.Diff;
+    const double* HWY_RESTRICT const W = s.W;
+    const double* HWY_RESTRICT const Pivot = s.Pivot;
+    const double* HWY_RESTRICT const P = s.P;
+
+    const VF zero = hn::Zero(d);
+    const VF one = hn::Set(d, 1.0);
+    const VF invStep = hn::Set(d, kInvStep);
+    const VF limit = hn::Set(d, kChangeLimit);
+    const VF cells = hn::Set(d, static_cast<double>(n1));
+    // Lane constants of vector a (lanes 0..L-1) and vector b (lanes L..2L-1).
+    const VF B0a = hn::Load(d, s.B0), B0b = hn::Load(d, s.B0 + L);
+    const VF E0a = hn::Load(d, s.E0), E0b = hn::Load(d, s.E0 + L);
+    const VF W0a = hn::Load(d, s.W0), W0b = hn::Load(d, s.W0 + L);
+    const VF Sky4a = hn::Load(d, s.Sky4), Sky4b = hn::Load(d, s.Sky4 + L);
+    const VF ConvAira = hn::Load(d, s.ConvAir), ConvAirb = hn::Load(d, s.ConvAir + L);
+    const VF Absa = hn::Load(d, s.Absorbed), Absb = hn::Load(d, s.Absorbed + L);
+    const VF Aira = hn::Load(d, s.Air), Airb = hn::Load(d, s.Air + L);
+
+    // Stores a recomputed row: iterating lanes take the new value, the others keep theirs.
+    auto storeRow = [&](std::size_t o, VF ta, VF tb, MF iterA, MF iterB) {
+        const VF oldA = hn::Load(d, T + o);
+        const VF oldB = hn::Load(d, T + o + L);
+        hn::Store(hn::IfThenElse(iterA, ta, oldA), d, T + o);
+        hn::Store(hn::IfThenElse(iterB, tb, oldB), d, T + o + L);
+        hn::Store(hn::Sub(ta, oldA), d, Diff + o);
+        hn::Store(hn::Sub(tb, oldB), d, Diff + o + L);
+    };
+
+    double ts = 0.0;
+    double tm = 0.0;
+    int sample = 0;
+    for (;;) {
+        tm = tm + kThird;
+        ++sample;
+        ts = ts + 20.0;
+
+        // Right-hand sides of rows 1..N from the temperatures the step starts with.
+        const std::size_t end = static_cast<std::size_t>(N + 1) * stride;
+        for (std::size_t o = stride; o < end; o += L) {
+            hn::Store(hn::Mul(hn::Mul(hn::Load(d, s.Cap + o), hn::Load(d, T + o)), invStep), d, Dr + o);
+        }
+
+        MF iterA = hn::Ne(hn::Load(d, s.Live), zero);
+        MF iterB = hn::Ne(hn::Load(d, s.Live + L), zero);
+        MF reuseA = hn::FirstN(d, 0);  // Q and T hold a previous pass of this step, all finite
+        MF reuseB = hn::FirstN(d, 0);
+        int passes = 0;
+        for (;;) {
+            const VF T0a = hn::Load(d, T), T0b = hn::Load(d, T + L);
+            const VF d0a = SurfaceRhs(d, T0a, Sky4a, Absa, ConvAira);
+            const VF d0b = SurfaceRhs(d, T0b, Sky4b, Absb, ConvAirb);
+            VF qa = hn::Div(d0a, B0a);
+            VF qb = hn::Div(d0b, B0b);
+
+            // Forward sweep: Q[0..k-1] are new, Q[k..N] as the previous pass left them.
+            int k = N + 1;
+            if (!hn::AllFalse(d, hn::Or(hn::AndNot(reuseA, iterA), hn::AndNot(reuseB, iterB)))) {
+                hn::Store(qa, d, Q);
+                hn::Store(qb, d, Q + L);
+                for (int i = 1; i <= N; ++i) {
+                    const std::size_t o = static_cast<std::size_t>(i) * stride;
+                    qa = hn::Div(hn::Add(hn::Mul(qa, hn::Load(d, W + o)), hn::Load(d, Dr + o)),
+                                 hn::Load(d, Pivot + o));
+                    qb = hn::Div(hn::Add(hn::Mul(qb, hn::Load(d, W + o + L)), hn::Load(d, Dr + o + L)),
+                                 hn::Load(d, Pivot + o + L));
+                    hn::Store(qa, d, Q + o);
+                    hn::Store(qb, d, Q + o + L);
+                }
+            } else if (hn::AllFalse(d, hn::Or(hn::And(Differs(d, qa, Q), iterA),
+                                              hn::And(Differs(d, qb, Q + L), iterB)))) {
+                k = 0;
+            } else {
+                hn::Store(qa, d, Q);
+                hn::Store(qb, d, Q + L);
+                for (int i = 1; i <= N; ++i) {
+                    const std::size_t o = static_cast<std::size_t>(i) * stride;
+                    qa = hn::Div(hn::Add(hn::Mul(qa, hn::Load(d, W + o)), hn::Load(d, Dr + o)),
+                                 hn::Load(d, Pivot + o));
+                    qb = hn::Div(hn::Add(hn::Mul(qb, hn::Load(d, W + o + L)), hn::Load(d, Dr + o + L)),
+                                 hn::Load(d, Pivot + o + L));
+                    if (hn::AllFalse(d, hn::Or(hn::And(Differs(d, qa, Q + o), iterA),
+                                               hn::And(Differs(d, qb, Q + o + L), iterB)))) {
+                        k = i;
+                        break;
+                    }
+                    hn::Store(qa, d, Q + o);
+                    hn::Store(qb, d, Q + o + L);
+                }
+            }
+
+            // Back substitution of the rows above k; T[0] is left to the surface correction.
+            int j = 0;
+            VF ta = zero, tb = zero;
+            if (k > N) {
+                const std::size_t o = static_cast<std::size_t>(N) * stride;
+                ta = hn::Load(d, Q + o);
+                tb = hn::Load(d, Q + o + L);
+                storeRow(o, ta, tb, iterA, iterB);
+                j = N - 1;
+            } else if (k > 1) {
+                const std::size_t o = static_cast<std::size_t>(k) * stride;
+                ta = hn::Load(d, T + o);
+                tb = hn::Load(d, T + o + L);
+                j = k - 1;
+            }
+            for (; j >= 1; --j) {
+                const std::size_t o = static_cast<std::size_t>(j) * stride;
+                ta = hn::Add(hn::Mul(ta, hn::Load(d, P + o)), hn::Load(d, Q + o));
+                tb = hn::Add(hn::Mul(tb, hn::Load(d, P + o + L)), hn::Load(d, Q + o + L));
+                storeRow(o, ta, tb, iterA, iterB);
+            }
+
+            // Surface correction from the new T[1] and T[2].
+            const VF T1a = hn::Load(d, T + stride), T1b = hn::Load(d, T + stride + L);
+            const VF T2a = hn::Load(d, T + 2 * stride), T2b = hn::Load(d, T + 2 * stride + L);
+            const VF newT0a =
+                hn::Div(hn::Add(hn::Add(hn::Mul(hn::Sub(T1a, T2a), W0a), hn::Mul(T1a, E0a)), d0a), B0a);
+            const VF newT0b =
+                hn::Div(hn::Add(hn::Add(hn::Mul(hn::Sub(T1b, T2b), W0b), hn::Mul(T1b, E0b)), d0b), B0b);
+            hn::Store(hn::IfThenElse(iterA, newT0a, T0a), d, T);
+            hn::Store(hn::IfThenElse(iterB, newT0b, T0b), d, T + L);
+            hn::Store(hn::Sub(newT0a, T0a), d, Diff);
+            hn::Store(hn::Sub(newT0b, T0b), d, Diff + L);
+
+            // Change, summed from row 0 down; the rows from max(k, 1) on kept their values.
+            ++passes;
+            VF denA = hn::Sub(T1a, Aira);
+            VF denB = hn::Sub(T1b, Airb);
+            denA = hn::IfThenElse(hn::Eq(denA, zero), one, denA);
+            denB = hn::IfThenElse(hn::Eq(denB, zero), one, denB);
+            const int changed = k > N ? N + 1 : (k > 1 ? k : 1);
+            VF changeA = zero, changeB = zero;
+            for (int i = 0; i < changed; ++i) {
+                const std::size_t o = static_cast<std::size_t>(i) * stride;
+                changeA = hn::Add(changeA, hn::Div(hn::Load(d, Diff + o), denA));
+                changeB = hn::Add(changeB, hn::Div(hn::Load(d, Diff + o + L), denB));
+            }
+            if (passes == kMaxPasses) {
+                // Every lane still iterating ends its run here; its counted sample gets tm and the last
+                // mat mean.
+                hn::Store(hn::IfThenElseZero(iterA, one), d, s.Failing);
+                hn::Store(hn::IfThenElseZero(iterB, one), d, s.Failing + L);
+                for (std::size_t g = 0; g < G; ++g) {
+                    if (s.Failing[g] == 0.0) continue;
+                    CoolingCurve& curve = *s.pCurve[g];
+                    curve.m_nLastSample = sample;
+                    curve.m_dCurveTime[sample] = tm;
+                    curve.m_dCurveTemp[sample] = s.Tavg[g];
+                    *s.pCode[g] = kStopRapidOrFailed;
+                    s.Live[g] = 0.0;
+                }
+                break;
+            }
+            reuseA = hn::IsFinite(changeA);
+            reuseB = hn::IsFinite(changeB);
+            iterA = hn::AndNot(hn::Le(hn::Abs(changeA), limit), iterA);
+            iterB = hn::AndNot(hn::Le(hn::Abs(changeB), limit), iterB);
+            if (hn::AllFalse(d, hn::Or(iterA, iterB))) break;
+        }
+
+        // Mat mean at whole minutes and at the first step.
+        if (std::fmod(ts, 60.0) == 0.0 || ts == 20.0) {
+            VF sumA = zero, sumB = zero;
+            for (int jm = 1; jm <= n1; ++jm) {
+                const std::size_t o = static_cast<std::size_t>(jm) * stride;
+                sumA = hn::Add(sumA, hn::Div(hn::Load(d, T + o), cells));
+                sumB = hn::Add(sumB, hn::Div(hn::Load(d, T + o + L), cells));
+            }
+            hn::Store(sumA, d, s.Tavg);
+            hn::Store(sumB, d, s.Tavg + L);
+        }
+
+        // Stop minute, early end, sample and the end of the run, lane by lane.
+        bool anyLive = false;
+        for (std::size_t g = 0; g < G; ++g) {
+            if (s.Live[g] == 0.0) continue;
+            const double tavg = s.Tavg[g];
+            CoolingCurve& curve = *s.pCurve[g];
+            if (tavg < STOP_TEMPERATURE && s.nStop[g] == kStopNeverReached) s.nStop[g] = static_cast<int>(tm);
+            curve.m_nLastSample = sample;
+            bool ends = false;
+            if (tavg < 50.0) {
+                if (ts == 20.0) s.nStop[g] = kStopRapidOrFailed;
+                curve.m_dCurveTime[sample] = ts * 0.016666666666666666;
+                curve.m_dCurveTemp[sample] = tavg;
+                ends = true;
+            } else {
+                curve.m_dCurveTime[sample] = tm;
+                curve.m_dCurveTemp[sample] = tavg;
+                ends = !(ts < 7200.0);
+            }
+            if (ends) {
+                *s.pCode[g] = s.nStop[g];
+                s.Live[g] = 0.0;
+            } else {
+                anyLive = true;
+            }
+        }
+        if (!anyLive) return;
+    }
+}
+
+void SolveSameGrid(std::span<const SolverJob> jobs, std::span<const std::uint32_t> order,
+                   std::span<int> stopCodes, std::span<CoolingCurve> curves) {
+    if (order.empty()) return;
+    const DF d;
+    const std::size_t L = hn::Lanes(d);
+    const std::size_t G = kVectors * L;
+    GroupStorage s;
+    CoolingCurve spareCurve;  // results of the copies that fill up the last group
+    int spareCode = 0;
+    int n1 = 0;
+    for (std::size_t start = 0; start < order.size(); start += G) {
+        for (std::size_t g = 0; g < G; ++g) {
+            const bool real = start + g < order.size();
+            const std::uint32_t job = order[real ? start + g : order.size() - 1];
+            const ColumnSetup column = PrepareColumn(jobs[job].normalized, jobs[job].boundary);
+            if (start == 0 && g == 0) n1 = column.nMatCells;
+            if (column.nMatCells != n1) throw std::invalid_argument("jobs of one kernel call differ in grid");
+            LoadLane(s, g, L, column, real ? &curves[job] : &spareCurve, real ? &stopCodes[job] : &spareCode);
+        }
+        RunGroup(s, n1);
+    }
+}
+
+int GroupLanes() { return static_cast<int>(kVectors * hn::Lanes(DF())); }
+
+const char* ThisTargetName() { return hwy::TargetName(HWY_TARGET); }
+
+}  // namespace HWY_NAMESPACE
+}  // namespace batch_kernel
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
+namespace batch_kernel {
+HWY_EXPORT(SolveSameGrid);
+HWY_EXPORT(GroupLanes);
+HWY_EXPORT(ThisTargetName);
+}  // namespace batch_kernel
+
+void SolveSameGridJobs(std::span<const SolverJob> jobs, std::span<const std::uint32_t> order,
+                       std::span<int> stopCodes, std::span<CoolingCurve> curves) {
+    using namespace batch_kernel;
+    HWY_DYNAMIC_DISPATCH(SolveSameGrid)(jobs, order, stopCodes, curves);
+}
+
+int KernelGroupLanes() {
+    using namespace batch_kernel;
+    return HWY_DYNAMIC_DISPATCH(GroupLanes)();
+}
+
+const char* KernelTargetName() {
+    using namespace batch_kernel;
+    return HWY_DYNAMIC_DISPATCH(ThisTargetName)();
+}
+
+std::vector<std::int64_t> KernelTargets() { return hwy::SupportedAndGeneratedTargets(); }
+#endif  // HWY_ONCE

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "BatchSolver.h"
+
+// Solves the jobs jobs[order[0]], jobs[order[1]], ... with the vector kernel of the dispatched Highway
+// target, filling stopCodes[order[j]] and curves[order[j]]. Every listed job must have the same mat cell
+// count (MatCellCount of its lift); indices must be below jobs.size() and the output spans as long as jobs.
+// Any number of indices is accepted: the last vector group is filled up with copies of the last job whose
+// results are dropped.
+void SolveSameGridJobs(std::span<const SolverJob> jobs, std::span<const std::uint32_t> order,
+                       std::span<int> stopCodes, std::span<CoolingCurve> curves);
+
+// Scenarios one kernel group advances together on the dispatched target (4, 8 or 16 on x86-64).
+int KernelGroupLanes();
+
+// hwy::TargetName of the dispatched target.
+const char* KernelTargetName();
+
+// The Highway targets compiled into the kernel that this processor runs, best first; a test forces each in
+// turn with hwy::SetSupportedTargetsForTest.
+std::vector<std::int64_t> KernelTargets();
