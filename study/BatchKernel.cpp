@@ -21,7 +21,8 @@
 //     the same argument for the rows it leaves out.
 //   - One lane that needs a full sweep (first pass of a step, or a non-finite change last pass) makes the
 //     sweep full for the group; the other lanes recompute the same bits.
-// Two vectors are advanced together so that the division latency of one overlaps with the other.
+// Several vectors (kVectors) advance together, so that the division latency of one sweep overlaps with
+// the divisions of the others.
 //
 // Told is not kept: the temperatures at the start of a step are T itself, so the right-hand sides are
 // formed from T before the first pass. Tprev is not kept either: the back substitution stores T - Tprev
@@ -30,10 +31,16 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 
 #include "ColumnSetup.h"
 
+// The kernel keeps a few vectors in small arrays, which the sizeless vector types of the scalable targets
+// do not allow; those targets are left out (the fixed-width ones of the same processors remain).
+#ifndef HWY_DISABLED_TARGETS
+#define HWY_DISABLED_TARGETS (HWY_SVE | HWY_SVE2 | HWY_SVE_256 | HWY_SVE2_128 | HWY_RVV)
+#endif
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "BatchKernel.cpp"
 #include <hwy/foreach_target.h>  // IWYU pragma: keep (compiles this file once per target)
@@ -54,11 +61,13 @@ constexpr double kInvStep = 0.05;                    // 1 / 20 s
 constexpr double kChangeLimit = 0.00001;
 constexpr int kMaxPasses = 100;
 
-constexpr std::size_t kVectors = 2;  // vectors per group
+// Vectors per group: four independent Thomas sweeps hide the division latency, and the group then runs
+// close to the divider's throughput.
+constexpr std::size_t kVectors = 4;
 constexpr std::size_t kMaxGroup = kVectors * HWY_LANES(double);
 
-// Working storage of one group. Row arrays hold row i, vector v, lane l at (i * kVectors + v) * L + l,
-// so one row of the group is contiguous.
+// Working storage of one group, on the heap (about 150 KB for AVX-512). Row arrays hold row i, vector v,
+// lane l at (i * kVectors + v) * L + l, so one row of the group is contiguous; lane g = v * L + l.
 struct GroupStorage {
     HWY_ALIGN double W[kColumnRows * kMaxGroup];
     HWY_ALIGN double Pivot[kColumnRows * kMaxGroup];
@@ -101,9 +110,8 @@ HWY_INLINE VF SurfaceRhs(DF d, VF t0, VF sky4, VF absorbed, VF convAir) {
 void LoadLane(GroupStorage& s, std::size_t g, std::size_t L, const ColumnSetup& c, CoolingCurve* pCurve,
               int* pCode) {
     const std::size_t stride = kVectors * L;
-    const std::size_t base = (g / L) * L + g % L;
     for (int i = 0; i <= c.nBottom; ++i) {
-        const std::size_t o = static_cast<std::size_t>(i) * stride + base;
+        const std::size_t o = static_cast<std::size_t>(i) * stride + g;
         s.W[o] = c.dW[i];
         s.Pivot[o] = c.dPivot[i];
         s.P[o] = c.dP[i];
@@ -129,9 +137,10 @@ void LoadLane(GroupStorage& s, std::size_t g, std::size_t L, const ColumnSetup& 
 
 // Runs every lane of the group to its end; all lanes have n1 mat cells.
 void RunGroup(GroupStorage& s, const int n1) {
+    constexpr std::size_t V = kVectors;
     const DF d;
     const std::size_t L = hn::Lanes(d);
-    const std::size_t G = kVectors * L;
+    const std::size_t G = V * L;
     const std::size_t stride = G;  // doubles per row
     const int N = n1 + 20;
     double* HWY_RESTRICT const T = s.T;
@@ -147,23 +156,30 @@ void RunGroup(GroupStorage& s, const int n1) {
     const VF invStep = hn::Set(d, kInvStep);
     const VF limit = hn::Set(d, kChangeLimit);
     const VF cells = hn::Set(d, static_cast<double>(n1));
-    // Lane constants of vector a (lanes 0..L-1) and vector b (lanes L..2L-1).
-    const VF B0a = hn::Load(d, s.B0), B0b = hn::Load(d, s.B0 + L);
-    const VF E0a = hn::Load(d, s.E0), E0b = hn::Load(d, s.E0 + L);
-    const VF W0a = hn::Load(d, s.W0), W0b = hn::Load(d, s.W0 + L);
-    const VF Sky4a = hn::Load(d, s.Sky4), Sky4b = hn::Load(d, s.Sky4 + L);
-    const VF ConvAira = hn::Load(d, s.ConvAir), ConvAirb = hn::Load(d, s.ConvAir + L);
-    const VF Absa = hn::Load(d, s.Absorbed), Absb = hn::Load(d, s.Absorbed + L);
-    const VF Aira = hn::Load(d, s.Air), Airb = hn::Load(d, s.Air + L);
 
     // Stores a recomputed row: iterating lanes take the new value, the others keep theirs.
-    auto storeRow = [&](std::size_t o, VF ta, VF tb, MF iterA, MF iterB) {
-        const VF oldA = hn::Load(d, T + o);
-        const VF oldB = hn::Load(d, T + o + L);
-        hn::Store(hn::IfThenElse(iterA, ta, oldA), d, T + o);
-        hn::Store(hn::IfThenElse(iterB, tb, oldB), d, T + o + L);
-        hn::Store(hn::Sub(ta, oldA), d, Diff + o);
-        hn::Store(hn::Sub(tb, oldB), d, Diff + o + L);
+    auto storeRow = [&](std::size_t o, const VF* t, const MF* iter) {
+        for (std::size_t v = 0; v < V; ++v) {
+            const VF old = hn::Load(d, T + o + v * L);
+            hn::Store(hn::IfThenElse(iter[v], t[v], old), d, T + o + v * L);
+            hn::Store(hn::Sub(t[v], old), d, Diff + o + v * L);
+        }
+    };
+    // Whether some iterating lane, in any vector, has a new Q that differs from the stored one.
+    auto anyDiffers = [&](std::size_t o, const VF* q, const MF* iter) {
+        MF m = hn::And(Differs(d, q[0], Q + o), iter[0]);
+        for (std::size_t v = 1; v < V; ++v) m = hn::Or(m, hn::And(Differs(d, q[v], Q + o + v * L), iter[v]));
+        return !hn::AllFalse(d, m);
+    };
+    auto sweepRow = [&](std::size_t o, VF* q) {
+        for (std::size_t v = 0; v < V; ++v) {
+            const std::size_t ov = o + v * L;
+            q[v] = hn::Div(hn::Add(hn::Mul(q[v], hn::Load(d, W + ov)), hn::Load(d, Dr + ov)),
+                           hn::Load(d, Pivot + ov));
+        }
+    };
+    auto storeQ = [&](std::size_t o, const VF* q) {
+        for (std::size_t v = 0; v < V; ++v) hn::Store(q[v], d, Q + o + v * L);
     };
 
     double ts = 0.0;
@@ -180,106 +196,95 @@ void RunGroup(GroupStorage& s, const int n1) {
             hn::Store(hn::Mul(hn::Mul(hn::Load(d, s.Cap + o), hn::Load(d, T + o)), invStep), d, Dr + o);
         }
 
-        MF iterA = hn::Ne(hn::Load(d, s.Live), zero);
-        MF iterB = hn::Ne(hn::Load(d, s.Live + L), zero);
-        MF reuseA = hn::FirstN(d, 0);  // Q and T hold a previous pass of this step, all finite
-        MF reuseB = hn::FirstN(d, 0);
+        MF iter[V], reuse[V];  // reuse: Q and T hold a previous pass of this step, all finite
+        for (std::size_t v = 0; v < V; ++v) {
+            iter[v] = hn::Ne(hn::Load(d, s.Live + v * L), zero);
+            reuse[v] = hn::FirstN(d, 0);
+        }
         int passes = 0;
         for (;;) {
-            const VF T0a = hn::Load(d, T), T0b = hn::Load(d, T + L);
-            const VF d0a = SurfaceRhs(d, T0a, Sky4a, Absa, ConvAira);
-            const VF d0b = SurfaceRhs(d, T0b, Sky4b, Absb, ConvAirb);
-            VF qa = hn::Div(d0a, B0a);
-            VF qb = hn::Div(d0b, B0b);
+            VF T0[V], d0[V], q[V];
+            bool full = false;
+            for (std::size_t v = 0; v < V; ++v) {
+                T0[v] = hn::Load(d, T + v * L);
+                d0[v] = SurfaceRhs(d, T0[v], hn::Load(d, s.Sky4 + v * L), hn::Load(d, s.Absorbed + v * L),
+                                   hn::Load(d, s.ConvAir + v * L));
+                q[v] = hn::Div(d0[v], hn::Load(d, s.B0 + v * L));
+                full = full || !hn::AllFalse(d, hn::AndNot(reuse[v], iter[v]));
+            }
 
             // Forward sweep: Q[0..k-1] are new, Q[k..N] as the previous pass left them.
             int k = N + 1;
-            if (!hn::AllFalse(d, hn::Or(hn::AndNot(reuseA, iterA), hn::AndNot(reuseB, iterB)))) {
-                hn::Store(qa, d, Q);
-                hn::Store(qb, d, Q + L);
+            if (full) {
+                storeQ(0, q);
                 for (int i = 1; i <= N; ++i) {
                     const std::size_t o = static_cast<std::size_t>(i) * stride;
-                    qa = hn::Div(hn::Add(hn::Mul(qa, hn::Load(d, W + o)), hn::Load(d, Dr + o)),
-                                 hn::Load(d, Pivot + o));
-                    qb = hn::Div(hn::Add(hn::Mul(qb, hn::Load(d, W + o + L)), hn::Load(d, Dr + o + L)),
-                                 hn::Load(d, Pivot + o + L));
-                    hn::Store(qa, d, Q + o);
-                    hn::Store(qb, d, Q + o + L);
+                    sweepRow(o, q);
+                    storeQ(o, q);
                 }
-            } else if (hn::AllFalse(d, hn::Or(hn::And(Differs(d, qa, Q), iterA),
-                                              hn::And(Differs(d, qb, Q + L), iterB)))) {
+            } else if (!anyDiffers(0, q, iter)) {
                 k = 0;
             } else {
-                hn::Store(qa, d, Q);
-                hn::Store(qb, d, Q + L);
+                storeQ(0, q);
                 for (int i = 1; i <= N; ++i) {
                     const std::size_t o = static_cast<std::size_t>(i) * stride;
-                    qa = hn::Div(hn::Add(hn::Mul(qa, hn::Load(d, W + o)), hn::Load(d, Dr + o)),
-                                 hn::Load(d, Pivot + o));
-                    qb = hn::Div(hn::Add(hn::Mul(qb, hn::Load(d, W + o + L)), hn::Load(d, Dr + o + L)),
-                                 hn::Load(d, Pivot + o + L));
-                    if (hn::AllFalse(d, hn::Or(hn::And(Differs(d, qa, Q + o), iterA),
-                                               hn::And(Differs(d, qb, Q + o + L), iterB)))) {
+                    sweepRow(o, q);
+                    if (!anyDiffers(o, q, iter)) {
                         k = i;
                         break;
                     }
-                    hn::Store(qa, d, Q + o);
-                    hn::Store(qb, d, Q + o + L);
+                    storeQ(o, q);
                 }
             }
 
             // Back substitution of the rows above k; T[0] is left to the surface correction.
             int j = 0;
-            VF ta = zero, tb = zero;
+            VF t[V];
             if (k > N) {
                 const std::size_t o = static_cast<std::size_t>(N) * stride;
-                ta = hn::Load(d, Q + o);
-                tb = hn::Load(d, Q + o + L);
-                storeRow(o, ta, tb, iterA, iterB);
+                for (std::size_t v = 0; v < V; ++v) t[v] = hn::Load(d, Q + o + v * L);
+                storeRow(o, t, iter);
                 j = N - 1;
             } else if (k > 1) {
                 const std::size_t o = static_cast<std::size_t>(k) * stride;
-                ta = hn::Load(d, T + o);
-                tb = hn::Load(d, T + o + L);
+                for (std::size_t v = 0; v < V; ++v) t[v] = hn::Load(d, T + o + v * L);
                 j = k - 1;
             }
             for (; j >= 1; --j) {
                 const std::size_t o = static_cast<std::size_t>(j) * stride;
-                ta = hn::Add(hn::Mul(ta, hn::Load(d, P + o)), hn::Load(d, Q + o));
-                tb = hn::Add(hn::Mul(tb, hn::Load(d, P + o + L)), hn::Load(d, Q + o + L));
-                storeRow(o, ta, tb, iterA, iterB);
+                for (std::size_t v = 0; v < V; ++v)
+                    t[v] = hn::Add(hn::Mul(t[v], hn::Load(d, P + o + v * L)), hn::Load(d, Q + o + v * L));
+                storeRow(o, t, iter);
             }
 
-            // Surface correction from the new T[1] and T[2].
-            const VF T1a = hn::Load(d, T + stride), T1b = hn::Load(d, T + stride + L);
-            const VF T2a = hn::Load(d, T + 2 * stride), T2b = hn::Load(d, T + 2 * stride + L);
-            const VF newT0a =
-                hn::Div(hn::Add(hn::Add(hn::Mul(hn::Sub(T1a, T2a), W0a), hn::Mul(T1a, E0a)), d0a), B0a);
-            const VF newT0b =
-                hn::Div(hn::Add(hn::Add(hn::Mul(hn::Sub(T1b, T2b), W0b), hn::Mul(T1b, E0b)), d0b), B0b);
-            hn::Store(hn::IfThenElse(iterA, newT0a, T0a), d, T);
-            hn::Store(hn::IfThenElse(iterB, newT0b, T0b), d, T + L);
-            hn::Store(hn::Sub(newT0a, T0a), d, Diff);
-            hn::Store(hn::Sub(newT0b, T0b), d, Diff + L);
-
-            // Change, summed from row 0 down; the rows from max(k, 1) on kept their values.
+            // Surface correction from the new T[1] and T[2], then the change summed from row 0 down (the
+            // rows from max(k, 1) on kept their values).
             ++passes;
-            VF denA = hn::Sub(T1a, Aira);
-            VF denB = hn::Sub(T1b, Airb);
-            denA = hn::IfThenElse(hn::Eq(denA, zero), one, denA);
-            denB = hn::IfThenElse(hn::Eq(denB, zero), one, denB);
             const int changed = k > N ? N + 1 : (k > 1 ? k : 1);
-            VF changeA = zero, changeB = zero;
+            VF change[V], den[V];
+            for (std::size_t v = 0; v < V; ++v) {
+                const VF T1 = hn::Load(d, T + stride + v * L);
+                const VF T2 = hn::Load(d, T + 2 * stride + v * L);
+                const VF newT0 = hn::Div(hn::Add(hn::Add(hn::Mul(hn::Sub(T1, T2), hn::Load(d, s.W0 + v * L)),
+                                                         hn::Mul(T1, hn::Load(d, s.E0 + v * L))),
+                                                 d0[v]),
+                                         hn::Load(d, s.B0 + v * L));
+                hn::Store(hn::IfThenElse(iter[v], newT0, T0[v]), d, T + v * L);
+                hn::Store(hn::Sub(newT0, T0[v]), d, Diff + v * L);
+                den[v] = hn::Sub(T1, hn::Load(d, s.Air + v * L));
+                den[v] = hn::IfThenElse(hn::Eq(den[v], zero), one, den[v]);
+                change[v] = zero;
+            }
             for (int i = 0; i < changed; ++i) {
                 const std::size_t o = static_cast<std::size_t>(i) * stride;
-                changeA = hn::Add(changeA, hn::Div(hn::Load(d, Diff + o), denA));
-                changeB = hn::Add(changeB, hn::Div(hn::Load(d, Diff + o + L), denB));
+                for (std::size_t v = 0; v < V; ++v)
+                    change[v] = hn::Add(change[v], hn::Div(hn::Load(d, Diff + o + v * L), den[v]));
             }
             if (passes == kMaxPasses) {
                 // Every lane still iterating ends its run here; its counted sample gets tm and the last
                 // mat mean.
-                hn::Store(hn::IfThenElseZero(iterA, one), d, s.Failing);
-                hn::Store(hn::IfThenElseZero(iterB, one), d, s.Failing + L);
+                for (std::size_t v = 0; v < V; ++v)
+                    hn::Store(hn::IfThenElseZero(iter[v], one), d, s.Failing + v * L);
                 for (std::size_t g = 0; g < G; ++g) {
                     if (s.Failing[g] == 0.0) continue;
                     CoolingCurve& curve = *s.pCurve[g];
@@ -291,23 +296,25 @@ void RunGroup(GroupStorage& s, const int n1) {
                 }
                 break;
             }
-            reuseA = hn::IsFinite(changeA);
-            reuseB = hn::IsFinite(changeB);
-            iterA = hn::AndNot(hn::Le(hn::Abs(changeA), limit), iterA);
-            iterB = hn::AndNot(hn::Le(hn::Abs(changeB), limit), iterB);
-            if (hn::AllFalse(d, hn::Or(iterA, iterB))) break;
+            bool anyIterates = false;
+            for (std::size_t v = 0; v < V; ++v) {
+                reuse[v] = hn::IsFinite(change[v]);
+                iter[v] = hn::AndNot(hn::Le(hn::Abs(change[v]), limit), iter[v]);
+                anyIterates = anyIterates || !hn::AllFalse(d, iter[v]);
+            }
+            if (!anyIterates) break;
         }
 
         // Mat mean at whole minutes and at the first step.
         if (std::fmod(ts, 60.0) == 0.0 || ts == 20.0) {
-            VF sumA = zero, sumB = zero;
+            VF sum[V];
+            for (std::size_t v = 0; v < V; ++v) sum[v] = zero;
             for (int jm = 1; jm <= n1; ++jm) {
                 const std::size_t o = static_cast<std::size_t>(jm) * stride;
-                sumA = hn::Add(sumA, hn::Div(hn::Load(d, T + o), cells));
-                sumB = hn::Add(sumB, hn::Div(hn::Load(d, T + o + L), cells));
+                for (std::size_t v = 0; v < V; ++v)
+                    sum[v] = hn::Add(sum[v], hn::Div(hn::Load(d, T + o + v * L), cells));
             }
-            hn::Store(sumA, d, s.Tavg);
-            hn::Store(sumB, d, s.Tavg + L);
+            for (std::size_t v = 0; v < V; ++v) hn::Store(sum[v], d, s.Tavg + v * L);
         }
 
         // Stop minute, early end, sample and the end of the run, lane by lane.
@@ -346,7 +353,8 @@ void SolveSameGrid(std::span<const SolverJob> jobs, std::span<const std::uint32_
     const DF d;
     const std::size_t L = hn::Lanes(d);
     const std::size_t G = kVectors * L;
-    GroupStorage s;
+    const std::unique_ptr<GroupStorage> storage = std::make_unique_for_overwrite<GroupStorage>();
+    GroupStorage& s = *storage;
     CoolingCurve spareCurve;  // results of the copies that fill up the last group
     int spareCode = 0;
     int n1 = 0;

@@ -14,7 +14,8 @@
 void SolveSameGridJobs(std::span<const SolverJob> jobs, std::span<const std::uint32_t> order,
                        std::span<int> stopCodes, std::span<CoolingCurve> curves);
 
-// Scenarios one kernel group advances together on the dispatched target (4, 8 or 16 on x86-64).
+// Scenarios one kernel group advances together on the dispatched target: four vectors of doubles, so 32 with
+// AVX-512, 16 with AVX2, 8 with SSE4 or SSSE3, 4 without vectors.
 int KernelGroupLanes();
 
 // hwy::TargetName of the dispatched target.

@@ -39,6 +39,7 @@ void SolveCoolingBatchOnThisThread(std::span<const SolverJob> jobs, std::span<in
                                    std::span<CoolingCurve> curves);
 
 // Name of the Highway target the kernel runs on this processor (hwy::TargetName: "AVX3", "AVX2", "SSE4",
-// "SSSE3", "EMU128"), and the number of scenarios it advances together (two vectors of doubles).
+// "SSSE3", "SCALAR"), and the number of scenarios it advances together (four vectors of doubles: 32 with
+// AVX-512).
 const char* BatchKernelTarget();
 int BatchKernelLanes();
