@@ -10,8 +10,9 @@
 // produces exactly the scalar doubles.
 //
 // Lanes never change each other's results; only the control flow is shared:
-//   - All lanes of a group have the same grid (n1), so they step together and share ts, tm, the sample
-//     index and the pass counter of the current step.
+//   - All lanes of a group have the same grid (n1), so they step together and share the pass counter of
+//     the current step. Each lane keeps its own clock (ts, tm, sample index): when a lane's run ends, the
+//     lane takes the next job of the call at the end of that step and starts it with the next step.
 //   - A pass runs while any lane still iterates. A lane that has converged keeps its temperatures (the
 //     stores blend them in), and lanes that have finished their run no longer iterate.
 //   - The sweep stops at the first row where every iterating lane reproduced its Q. For a lane that
@@ -35,6 +36,7 @@
 #include <stdexcept>
 
 #include "ColumnSetup.h"
+#include "CoolingGrid.h"
 
 // The kernel keeps a few vectors in small arrays, which the sizeless vector types of the scalable targets
 // do not allow; those targets are left out (the fixed-width ones of the same processors remain).
@@ -86,8 +88,12 @@ struct GroupStorage {
     HWY_ALIGN double Absorbed[kMaxGroup];
     HWY_ALIGN double Air[kMaxGroup];
     HWY_ALIGN double Tavg[kMaxGroup];
+    HWY_ALIGN double TavgNew[kMaxGroup];  // mat means of this step, taken by the lanes at a whole minute
     HWY_ALIGN double Live[kMaxGroup];     // 1.0 while the lane's run goes on, else 0.0
     HWY_ALIGN double Failing[kMaxGroup];  // 1.0 for the lanes whose step reached kMaxPasses
+    double ts[kMaxGroup];                 // seconds since the lane's laydown
+    double tm[kMaxGroup];                 // running minute counter of the lane
+    int nSample[kMaxGroup];
     int nStop[kMaxGroup];
     CoolingCurve* pCurve[kMaxGroup];
     int* pCode[kMaxGroup];
@@ -106,6 +112,12 @@ HWY_INLINE VF SurfaceRhs(DF d, VF t0, VF sky4, VF absorbed, VF convAir) {
     return hn::Add(hn::Add(hn::Mul(hn::Sub(hn::Mul(t0k, t0k), sky4), hn::Set(d, -kSigmaEps)), absorbed),
                    convAir);
 }
+
+// Whether the step that writes sample `nSample` refreshes the mat mean: fmod(ts, 60.0) == 0.0 or ts == 20.0.
+// ts is a running sum of 20.0, exact in doubles (whole numbers up to 7200), so ts = 20 * nSample and the
+// two tests are nSample % 3 == 0 and nSample == 1; fmod for every lane of every step would cost as much
+// as a pass.
+HWY_INLINE bool TakesMean(int nSample) { return nSample % 3 == 0 || nSample == 1; }
 
 void LoadLane(GroupStorage& s, std::size_t g, std::size_t L, const ColumnSetup& c, CoolingCurve* pCurve,
               int* pCode) {
@@ -126,17 +138,25 @@ void LoadLane(GroupStorage& s, std::size_t g, std::size_t L, const ColumnSetup& 
     s.Absorbed[g] = c.dAbsorbedSolar;
     s.Air[g] = c.dAirTemp;
     s.Tavg[g] = 0.0;
-    s.Live[g] = 1.0;
+    s.ts[g] = 0.0;
+    s.tm[g] = 0.0;
+    s.nSample[g] = 0;
     s.nStop[g] = kStopNeverReached;
     s.pCurve[g] = pCurve;
     s.pCode[g] = pCode;
-    pCurve->m_nLastSample = 0;
-    pCurve->m_dCurveTime[0] = 0.0;
-    pCurve->m_dCurveTemp[0] = c.dDeliveryTemp;
+    s.Live[g] = pCurve ? 1.0 : 0.0;
+    if (pCurve) {
+        pCurve->m_nLastSample = 0;
+        pCurve->m_dCurveTime[0] = 0.0;
+        pCurve->m_dCurveTemp[0] = c.dDeliveryTemp;
+    }
 }
 
-// Runs every lane of the group to its end; all lanes have n1 mat cells.
-void RunGroup(GroupStorage& s, const int n1) {
+// Runs the lanes of the group until none is live; all have n1 mat cells. When a lane's run ends, at the
+// end of a step, refill(g) may load the next job into lane g, which then starts its own run with the
+// next step of the group.
+template <class Refill>
+void RunGroup(GroupStorage& s, const int n1, const Refill& refill) {
     constexpr std::size_t V = kVectors;
     const DF d;
     const std::size_t L = hn::Lanes(d);
@@ -182,13 +202,15 @@ void RunGroup(GroupStorage& s, const int n1) {
         for (std::size_t v = 0; v < V; ++v) hn::Store(q[v], d, Q + o + v * L);
     };
 
-    double ts = 0.0;
-    double tm = 0.0;
-    int sample = 0;
     for (;;) {
-        tm = tm + kThird;
-        ++sample;
-        ts = ts + 20.0;
+        bool anyMean = false;  // a lane reaches a whole minute or its first step
+        for (std::size_t g = 0; g < G; ++g) {
+            if (s.Live[g] == 0.0) continue;
+            s.tm[g] = s.tm[g] + kThird;
+            ++s.nSample[g];
+            s.ts[g] = s.ts[g] + 20.0;
+            anyMean = anyMean || TakesMean(s.nSample[g]);
+        }
 
         // Right-hand sides of rows 1..N from the temperatures the step starts with.
         const std::size_t end = static_cast<std::size_t>(N + 1) * stride;
@@ -288,8 +310,9 @@ void RunGroup(GroupStorage& s, const int n1) {
                 for (std::size_t g = 0; g < G; ++g) {
                     if (s.Failing[g] == 0.0) continue;
                     CoolingCurve& curve = *s.pCurve[g];
+                    const int sample = s.nSample[g];
                     curve.m_nLastSample = sample;
-                    curve.m_dCurveTime[sample] = tm;
+                    curve.m_dCurveTime[sample] = s.tm[g];
                     curve.m_dCurveTemp[sample] = s.Tavg[g];
                     *s.pCode[g] = kStopRapidOrFailed;
                     s.Live[g] = 0.0;
@@ -306,7 +329,7 @@ void RunGroup(GroupStorage& s, const int n1) {
         }
 
         // Mat mean at whole minutes and at the first step.
-        if (std::fmod(ts, 60.0) == 0.0 || ts == 20.0) {
+        if (anyMean) {
             VF sum[V];
             for (std::size_t v = 0; v < V; ++v) sum[v] = zero;
             for (int jm = 1; jm <= n1; ++jm) {
@@ -314,34 +337,41 @@ void RunGroup(GroupStorage& s, const int n1) {
                 for (std::size_t v = 0; v < V; ++v)
                     sum[v] = hn::Add(sum[v], hn::Div(hn::Load(d, T + o + v * L), cells));
             }
-            for (std::size_t v = 0; v < V; ++v) hn::Store(sum[v], d, s.Tavg + v * L);
+            for (std::size_t v = 0; v < V; ++v) hn::Store(sum[v], d, s.TavgNew + v * L);
         }
 
-        // Stop minute, early end, sample and the end of the run, lane by lane.
+        // Stop minute, early end, sample and the end of the run, lane by lane; a lane whose run has ended
+        // (here or by failing to converge) takes the next job if there is one.
         bool anyLive = false;
         for (std::size_t g = 0; g < G; ++g) {
-            if (s.Live[g] == 0.0) continue;
-            const double tavg = s.Tavg[g];
-            CoolingCurve& curve = *s.pCurve[g];
-            if (tavg < STOP_TEMPERATURE && s.nStop[g] == kStopNeverReached) s.nStop[g] = static_cast<int>(tm);
-            curve.m_nLastSample = sample;
-            bool ends = false;
-            if (tavg < 50.0) {
-                if (ts == 20.0) s.nStop[g] = kStopRapidOrFailed;
-                curve.m_dCurveTime[sample] = ts * 0.016666666666666666;
-                curve.m_dCurveTemp[sample] = tavg;
-                ends = true;
-            } else {
-                curve.m_dCurveTime[sample] = tm;
-                curve.m_dCurveTemp[sample] = tavg;
-                ends = !(ts < 7200.0);
+            if (s.Live[g] != 0.0) {
+                const double ts = s.ts[g];
+                const double tm = s.tm[g];
+                const int sample = s.nSample[g];
+                if (TakesMean(sample)) s.Tavg[g] = s.TavgNew[g];
+                const double tavg = s.Tavg[g];
+                CoolingCurve& curve = *s.pCurve[g];
+                if (tavg < STOP_TEMPERATURE && s.nStop[g] == kStopNeverReached)
+                    s.nStop[g] = static_cast<int>(tm);
+                curve.m_nLastSample = sample;
+                bool ends = false;
+                if (tavg < 50.0) {
+                    if (ts == 20.0) s.nStop[g] = kStopRapidOrFailed;
+                    curve.m_dCurveTime[sample] = ts * 0.016666666666666666;
+                    curve.m_dCurveTemp[sample] = tavg;
+                    ends = true;
+                } else {
+                    curve.m_dCurveTime[sample] = tm;
+                    curve.m_dCurveTemp[sample] = tavg;
+                    ends = !(ts < 7200.0);
+                }
+                if (ends) {
+                    *s.pCode[g] = s.nStop[g];
+                    s.Live[g] = 0.0;
+                }
             }
-            if (ends) {
-                *s.pCode[g] = s.nStop[g];
-                s.Live[g] = 0.0;
-            } else {
-                anyLive = true;
-            }
+            if (s.Live[g] == 0.0) refill(g);
+            anyLive = anyLive || s.Live[g] != 0.0;
         }
         if (!anyLive) return;
     }
@@ -355,20 +385,26 @@ void SolveSameGrid(std::span<const SolverJob> jobs, std::span<const std::uint32_
     const std::size_t G = kVectors * L;
     const std::unique_ptr<GroupStorage> storage = std::make_unique_for_overwrite<GroupStorage>();
     GroupStorage& s = *storage;
-    CoolingCurve spareCurve;  // results of the copies that fill up the last group
-    int spareCode = 0;
-    int n1 = 0;
-    for (std::size_t start = 0; start < order.size(); start += G) {
-        for (std::size_t g = 0; g < G; ++g) {
-            const bool real = start + g < order.size();
-            const std::uint32_t job = order[real ? start + g : order.size() - 1];
-            const ColumnSetup column = PrepareColumn(jobs[job].normalized, jobs[job].boundary);
-            if (start == 0 && g == 0) n1 = column.nMatCells;
-            if (column.nMatCells != n1) throw std::invalid_argument("jobs of one kernel call differ in grid");
-            LoadLane(s, g, L, column, real ? &curves[job] : &spareCurve, real ? &stopCodes[job] : &spareCode);
+    const int n1 = MatCellCount(jobs[order[0]].normalized.dLiftThickness);
+    std::size_t nNext = 0;
+    // Loads the next job into lane g, or leaves the lane idle when every job has been taken.
+    auto refill = [&](std::size_t g) {
+        if (nNext == order.size()) return;
+        const std::uint32_t job = order[nNext++];
+        const ColumnSetup column = PrepareColumn(jobs[job].normalized, jobs[job].boundary);
+        if (column.nMatCells != n1) throw std::invalid_argument("jobs of one kernel call differ in grid");
+        LoadLane(s, g, L, column, &curves[job], &stopCodes[job]);
+    };
+    for (std::size_t g = 0; g < G; ++g) {
+        if (nNext < order.size()) {
+            refill(g);
+        } else {
+            // An idle lane still computes, on finite values: a copy of the first job with no outputs.
+            LoadLane(s, g, L, PrepareColumn(jobs[order[0]].normalized, jobs[order[0]].boundary), nullptr,
+                     nullptr);
         }
-        RunGroup(s, n1);
     }
+    RunGroup(s, n1, refill);
 }
 
 int GroupLanes() { return static_cast<int>(kVectors * hn::Lanes(DF())); }

@@ -9,8 +9,8 @@
 // Solves the jobs jobs[order[0]], jobs[order[1]], ... with the vector kernel of the dispatched Highway
 // target, filling stopCodes[order[j]] and curves[order[j]]. Every listed job must have the same mat cell
 // count (MatCellCount of its lift); indices must be below jobs.size() and the output spans as long as jobs.
-// Any number of indices is accepted: the last vector group is filled up with copies of the last job whose
-// results are dropped.
+// Any number of indices is accepted: a lane whose run ends takes the next listed job; lanes left without
+// one compute a copy of the first job and write nothing.
 void SolveSameGridJobs(std::span<const SolverJob> jobs, std::span<const std::uint32_t> order,
                        std::span<int> stopCodes, std::span<CoolingCurve> curves);
 

@@ -67,8 +67,8 @@ bool SolveCoolingBatch(std::span<const SolverJob> jobs, std::span<int> stopCodes
     CheckSpans(jobs, stopCodes, curves);
     const GridOrder grid = OrderByGrid(jobs);
 
-    // Work items: slices of one cell count, whole vector groups each except at the end of a run, so that
-    // only the last group of each cell count is filled up with copies.
+    // Work items: slices of one cell count, whole vector groups each except at the end of a run. Within an
+    // item the kernel refills the lanes of finished runs, so only its last runs leave lanes idle.
     const std::size_t nGroup = static_cast<std::size_t>(KernelGroupLanes());
     const std::size_t nChunk = std::max<std::size_t>(1, (control.nChunkJobs + nGroup - 1) / nGroup) * nGroup;
     std::vector<OrderSlice> items;

@@ -47,7 +47,7 @@ private:
     std::uint64_t m_nState;
 };
 
-// Random form inputs over the whole ranges of both unit systems, all lists, and the runs that end each
+// Random form inputs over the whole ranges of both unit systems and all lists, and the runs that end each
 // way (rapid, slow, not converging, never converging for NaN, zero change denominators, the largest
 // grid), shuffled together so that lanes of different endings share vectors.
 const Batch& TestBatch() {
@@ -55,7 +55,7 @@ const Batch& TestBatch() {
         static const int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         Batch b;
         Lcg rng(977);
-        for (int i = 0; i < 300; ++i) {
+        for (int i = 0; i < 420; ++i) {
             SimulationInputs in;
             in.m_nUnits = rng.Index(2);
             const InputRanges& r = in.m_nUnits == UNITS_SI ? kSiRanges : kEnglishRanges;
@@ -63,6 +63,9 @@ const Batch& TestBatch() {
             in.m_dSurfaceTemp = rng.Hundredths(r.m_dSurfaceTempMin, r.m_dSurfaceTempMax);
             in.m_dDeliveryTemp = rng.Hundredths(r.m_dDeliveryTempMin, r.m_dDeliveryTempMax);
             in.m_dLiftThickness = rng.Hundredths(r.m_dLiftThicknessMin, r.m_dLiftThicknessMax);
+            // A third share one grid (7 mat cells): more runs than lanes, ending at different steps, so
+            // that lanes take new jobs in the middle of a group's run.
+            if (i % 3 == 0) in.m_dLiftThickness = in.m_nUnits == UNITS_SI ? 75.0 : 3.0;
             in.m_dWindSpeed = rng.Hundredths(r.m_dWindSpeedMin, r.m_dWindSpeedMax);
             in.m_dLatitude = rng.Hundredths(0.0, 90.0);
             in.m_nMonth = 1 + rng.Index(12);
