@@ -5,6 +5,7 @@
 #include "AboutDlg.h"
 #include "CDravonelDoc.h"
 #include "CMainFrame.h"
+#include "DravonelVersion.h"
 #include "FileNamePrompt.h"
 #include "MainFrameResources.h"
 #include "Pictures.h"
@@ -12,6 +13,8 @@
 CDravonelApp::CDravonelApp() {
     QApplication::setApplicationName(QString::fromUtf8(LoadResourceString(AFX_IDS_APP_TITLE)));
     QApplication::setApplicationVersion(QString::fromUtf8(kProgramVersion));
+    // Wayland desktops match the window to the installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DRAVONEL_APP_ID));
     QApplication::setWindowIcon(MainIcon());
 }
 

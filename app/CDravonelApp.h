@@ -13,7 +13,8 @@ class CMainFrame;
 class CDravonelApp : public QObject {
     Q_OBJECT
 public:
-    // Names the application "Dravonel", gives it its version and main icon. Needs a QApplication.
+    // Names the application "Dravonel" (and its desktop entry), gives it its version and main icon. Needs a
+    // QApplication.
     CDravonelApp();
     ~CDravonelApp() override;
 

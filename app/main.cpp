@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "CDravonelApp.h"
+#include "InfoOptions.h"
 
 namespace {
 
@@ -25,6 +26,8 @@ bool HasPlatform(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer before the QApplication connects to a display.
+    if (const auto info = InfoOptionText(argc, argv)) return PrintInfoText(*info, stdout, stderr);
     if (!HasPlatform(argc, argv)) {
         std::fputs(
             "dravonel: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"

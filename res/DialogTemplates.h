@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogTemplate.h"
+#include "DravonelVersion.h"
 
 // The templates of the five small dialogs, in dialog units of the 8-point template font. Pictures are
 // named by their resource names (see LoadPictureResource).
@@ -18,6 +19,6 @@ extern const DialogTemplate kExportTemplate;
 extern const DialogTemplate kDisclaimerTemplate;
 
 // The About box's texts, for the dialog's own checks and the help window.
-constexpr const char* kAboutProductLine = "KELVANOR Version 2.0";
+constexpr const char* kAboutProductLine = "KELVANOR Version " DRAVONEL_VERSION_MAJOR_MINOR;
 constexpr const char* kAboutCopyrightLine = "Copyright (C) 2024";
 constexpr const char* kAboutCreditsHeading = "Developed by:";

@@ -4,6 +4,7 @@
 #include <QString>
 #include <span>
 
+#include "DravonelVersion.h"
 #include "Resource.h"
 
 // The main frame's menu, accelerators, toolbar, status-bar panes and strings, kept as data so that the
@@ -19,8 +20,8 @@ constexpr int ID_INDICATOR_SCRL = 59139;
 
 // The main window's title, set once the window has been made.
 constexpr const char* kMainWindowTitle = "KELVANOR 2.0 - Pavement Cooling Program";
-// The program's file and product version.
-constexpr const char* kProgramVersion = "1.0.0.1";
+// The program's version, major.minor.patch, as the package carries it.
+constexpr const char* kProgramVersion = DRAVONEL_VERSION;
 
 struct MenuItemResource {
     const char* text;  // with '&' before the mnemonic; nullptr for a separator

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build needs on a Debian 12 machine; packages already present are left alone.
 set -euo pipefail
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core locales libhwy-dev libtbb-dev)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core locales
+  # the batch engine: vector units and threads
+  libhwy-dev libtbb-dev
+  # the package: manual pages, icons, dependencies, its checks
+  help2man librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
