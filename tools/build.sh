@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds the whole project into ./build (Release, Ninja).
+# Configures and builds the whole project into ./build (Release, Ninja). ccache is used when installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+launcher=()
+if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
 cmake --build build
