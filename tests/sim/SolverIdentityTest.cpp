@@ -225,7 +225,7 @@ TEST(SolverIdentity, SweepOfTheFormRanges) {
     for (int run = 0; run < 150; ++run) {
         SimulationInputs in;
         in.m_nUnits = rng.Index(2);
-        const InputRanges& r = in.m_nUnits == UNITS_SI ? kSiRanges : kEnglishRanges;
+        const InputRanges& r = UnitSystemOfCode(in.m_nUnits) == UnitSystem::SI ? kSiRanges : kEnglishRanges;
         in.m_dAirTemp = rng.Hundredths(r.m_dAirTempMin, r.m_dAirTempMax);
         in.m_dSurfaceTemp = rng.Hundredths(r.m_dSurfaceTempMin, r.m_dSurfaceTempMax);
         in.m_dDeliveryTemp = rng.Hundredths(r.m_dDeliveryTempMin, r.m_dDeliveryTempMax);
