@@ -32,40 +32,14 @@ PrintedPage PrintOnImage(const QSize& imageSize, bool bCalculated, const Cooling
 }
 
 // A page of 850 x 1100 pixels at 100 dpi that keeps the texts drawn on it and nothing else.
-class TextRecorder : public QPaintDevice {
+class TextRecorder : public QImage {
 public:
-    TextRecorder() : m_engine(m_texts) {}
+    TextRecorder() : QImage(850, 1100, QImage::Format_RGB32), m_engine(m_texts) {
+        setDotsPerMeterX(3937);
+        setDotsPerMeterY(3937);
+    }
     const QStringList& Texts() const { return m_texts; }
     QPaintEngine* paintEngine() const override { return &m_engine; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-            case PdmWidth:
-                return 850;
-            case PdmHeight:
-                return 1100;
-            case PdmWidthMM:
-                return 216;
-            case PdmHeightMM:
-                return 279;
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 100;
-            case PdmDepth:
-                return 32;
-            case PdmNumColors:
-                return 0x7fffffff;
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return static_cast<int>(devicePixelRatioFScale());
-            default:
-                return 0;
-        }
-    }
 
 private:
     class Engine : public QPaintEngine {
