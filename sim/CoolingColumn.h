@@ -60,6 +60,7 @@ struct SurfaceDrive {
     double dConvection;     // W/(m2 K)
 };
 
+// The drive of a boundary, formed once per run (the fourth power as the square of the square).
 inline SurfaceDrive SurfaceDriveOf(const SurfaceBoundary& boundary) {
     return {(boundary.dSkyTemp * boundary.dSkyTemp) * (boundary.dSkyTemp * boundary.dSkyTemp),
             boundary.dConvection * boundary.dAirTemp, boundary.dAbsorbedSolar, boundary.dConvection};
