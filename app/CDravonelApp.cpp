@@ -5,6 +5,7 @@
 #include "AboutDlg.h"
 #include "CDravonelDoc.h"
 #include "CMainFrame.h"
+#include "DisclaimerDlg.h"
 #include "DravonelVersion.h"
 #include "FileNamePrompt.h"
 #include "MainFrameResources.h"
@@ -21,6 +22,10 @@ CDravonelApp::CDravonelApp() {
 CDravonelApp::~CDravonelApp() = default;
 
 bool CDravonelApp::InitInstance(CDravonelView::Clock clock) {
+    // The disclaimer comes first, modal and on its own: nothing of the program is on screen yet.
+    CDisclaimerDlg disclaimer;
+    disclaimer.DoModal();
+
     m_pDoc = std::make_unique<CDravonelDoc>();
     auto appCommands = [this](int nId) { return OnCommand(nId); };
     m_pMainWnd = std::make_unique<CMainFrame>(*m_pDoc, appCommands, std::move(clock));

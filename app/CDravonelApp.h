@@ -18,10 +18,10 @@ public:
     CDravonelApp();
     ~CDravonelApp() override;
 
-    // Start-up, in this order: the document; the frame with its menu and bars and the view, whose
-    // constructor shows the disclaimer modally while nothing else is on screen; a new document and the
-    // view's first update; the title "KELVANOR 2.0 - Pavement Cooling Program"; a size that fits the
-    // form; the window shown. clock feeds the view's date and time (empty: the system clock).
+    // Start-up, in this order: the disclaimer, modal while nothing else is on screen; the document; the
+    // frame with its menu and bars and the view; a new document and the view's first update; the title
+    // "KELVANOR 2.0 - Pavement Cooling Program"; a size that fits the form; the window shown. clock
+    // feeds the view's date and time (empty: the system clock).
     // Returns true once the main window is shown.
     bool InitInstance(CDravonelView::Clock clock = {});
 

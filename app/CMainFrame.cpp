@@ -41,7 +41,6 @@ CMainFrame::CMainFrame(CDravonelDoc& doc, AppCommandHandler appCommands, CDravon
     CreateStatusBar();
     CreateToolBar();
     RefreshToggleChecks();
-    // The view comes last: its constructor shows the disclaimer, while this frame is still hidden.
     m_pView = new CDravonelView(this, std::move(clock));
     setCentralWidget(m_pView);
     connect(&m_doc, &CDravonelDoc::TitleChanged, this, &CMainFrame::OnUpdateFrameTitle);

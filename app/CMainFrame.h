@@ -23,8 +23,8 @@ public:
     // Commands the application object handles; returns true when it handled nId.
     using AppCommandHandler = std::function<bool(int nId)>;
 
-    // Builds the menu, the bars and the accelerators, then the view, whose constructor shows the
-    // disclaimer modally. The frame is left hidden. clock is passed to the view (empty: system clock).
+    // Builds the menu, the bars and the accelerators, then the view. The frame is left hidden. clock is
+    // passed to the view (empty: system clock).
     CMainFrame(CDravonelDoc& doc, AppCommandHandler appCommands, CDravonelView::Clock clock = {});
 
     CDravonelView& GetActiveView() const { return *m_pView; }

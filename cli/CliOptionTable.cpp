@@ -59,7 +59,7 @@ const OptionInfo* FindCliOption(std::string_view name) {
 }
 
 const char* FieldUnitLabel(RealField field, int nUnits) {
-    const int nSystem = nUnits == UNITS_SI ? UNITS_SI : UNITS_ENGLISH;
+    const int nSystem = UnitCode(DisplayUnitsOfCode(nUnits));
     switch (field) {
         case RealField::AirTemp:
         case RealField::DeliveryTemp:

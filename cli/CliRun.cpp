@@ -15,21 +15,11 @@ constexpr const char* kProgramPrefix = "dravonel-cli: ";
 
 CliOutcome Refused(const std::string& message) { return {kExitRefused, "", kProgramPrefix + message + "\n"}; }
 
-CliResults Calculate(const SimulationInputs& inputs, CoolingCurve& curve) {
-    SelectedProperties properties;
-    CliResults results{};
-    results.calculation = RunCalculation(inputs, properties, curve);
-    // The start of the window as the plot settles it after the calculation's repaint.
-    results.dStartTempC = StartTemperatureForGrade(inputs.m_nPgHigh);
-    results.nStartTime = FindStartTime(curve, results.dStartTempC, inputs.m_nUnits);
-    return results;
-}
-
-std::string ReportText(const SimulationInputs& inputs, const CliResults& results, const CoolingCurve& curve,
+std::string ReportText(const SimulationInputs& inputs, const CalculationResult& result,
                        const std::tm& timeOfWriting) {
-    const ReportResults reportResults{results.dStartTempC, results.nStartTime,
-                                      results.calculation.stop.dStopTime};
-    return WriteReport(inputs, reportResults, curve, timeOfWriting);
+    const CalculationSummary& s = result.summary;
+    const ReportResults reportResults{s.start.dStartTemp, s.start.nStartTime, s.stop.dStopTime};
+    return WriteReport(inputs, reportResults, result.curve, timeOfWriting);
 }
 
 }  // namespace
@@ -59,11 +49,10 @@ CliOutcome RunCli(const std::vector<std::string>& args, const CliEnvironment& en
         return Refused("SOURCE_DATE_EPOCH " + QuoteForMessage(env.pSourceDateEpoch) +
                        ": not a time; allowed whole seconds since 1970-01-01 00:00 UTC, 0 or more");
 
-    CoolingCurve curve;
-    const CliResults results = Calculate(request.record, curve);
-    const std::string text = request.format == CliFormat::Json
-                                 ? WriteJsonResult(request.record, results, curve)
-                                 : ReportText(request.record, results, curve, timeOfWriting);
+    const SimulationInputs& inputs = request.record.inputs;
+    const CalculationResult result = RunCalculation(inputs);
+    const std::string text = request.format == CliFormat::Json ? WriteJsonResult(inputs, result)
+                                                               : ReportText(inputs, result, timeOfWriting);
     if (!request.bHasOutput) return {kExitDone, text, ""};
 
     std::string error;

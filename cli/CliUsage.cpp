@@ -48,7 +48,7 @@ std::string RangeText(FormRecord& record, RealField field) {
 std::string NumberText(RealField field) {
     FormRecord english;
     FormRecord si;
-    ApplyUnitSystem(si, UNITS_SI);
+    ApplyUnitSystem(si, UnitSystem::SI);
     if (field == RealField::Latitude) return RangeText(english, field);
     return RangeText(english, field) + "; SI: " + RangeText(si, field);
 }

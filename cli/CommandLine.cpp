@@ -101,10 +101,10 @@ std::string CollectOptions(const std::vector<std::string>& args, std::vector<Giv
 
 // The record of a fresh form in the chosen system: the English start values, converted as the form's
 // unit switch converts them, and read back as the fields show them.
-FormRecord StartRecord(int nUnits, std::time_t now) {
+FormRecord StartRecord(UnitSystem units, std::time_t now) {
     FormRecord record;
     FillFromClock(record, now);
-    if (ApplyUnitSystem(record, nUnits)) {
+    if (ApplyUnitSystem(record, units)) {
         for (RealField field : {RealField::AirTemp, RealField::WindSpeed, RealField::LiftThickness,
                                 RealField::DeliveryTemp, RealField::SurfaceTemp}) {
             double* pValue = BindRealField(record, field).pValue;
@@ -140,19 +140,19 @@ std::string ApplyList(const OptionInfo& option, const std::string& value, FormRe
     if (nIndex < 0) return Refusal(option, value, "not an entry", AllowedText(option, record));
     switch (option.list.member) {
         case ListMember::Sky:
-            record.m_nSkyCondition = nIndex;
+            record.inputs.m_nSkyCondition = nIndex;
             break;
         case ListMember::Mix:
-            record.m_nMixType = nIndex;
+            record.inputs.m_nMixType = nIndex;
             break;
         case ListMember::PgHigh:
-            record.m_nPgHigh = nIndex;
+            record.inputs.m_nPgHigh = nIndex;
             break;
         case ListMember::PgLow:
-            record.m_nPgLow = nIndex;
+            record.inputs.m_nPgLow = nIndex;
             break;
         case ListMember::Material:
-            record.m_nMaterialType = nIndex;
+            record.inputs.m_nMaterialType = nIndex;
             break;
         case ListMember::Moisture:
             moisture.content = nIndex;
@@ -184,17 +184,17 @@ std::string ApplyOption(const GivenOption& given, CliRequest& request, PendingMo
             CalendarDate date{};
             if (!ParseCalendarDate(value, &date))
                 return Refusal(option, value, "not a calendar date", AllowedText(option, record));
-            record.m_nYear = date.nYear;
-            record.m_nMonth = date.nMonth;
-            record.m_nDay = date.nDay;
+            record.inputs.m_nYear = date.nYear;
+            record.inputs.m_nMonth = date.nMonth;
+            record.inputs.m_nDay = date.nDay;
             return "";
         }
         case OptionKind::Time: {
             ClockTime time{};
             if (!ParseClockTime(value, &time))
                 return Refusal(option, value, "not a time", AllowedText(option, record));
-            record.m_nHour = time.nHour;
-            record.m_nMinute = time.nMinute;
+            record.inputs.m_nHour = time.nHour;
+            record.inputs.m_nMinute = time.nMinute;
             return "";
         }
         case OptionKind::Format:
@@ -217,33 +217,33 @@ std::string ApplyOption(const GivenOption& given, CliRequest& request, PendingMo
 
 // The form empties and disables the moisture lists for "AC" and "PCC", so a choice there cannot be made.
 std::string ApplyMoisture(const PendingMoisture& moisture, FormRecord& record) {
-    const bool bBound = record.m_nMaterialType == 0 || record.m_nMaterialType == 1;
+    const bool bBound = IsBound(MaterialTypeAt(record.inputs.m_nMaterialType));
     const auto refuse = [&](const char* name, const std::string& text) {
         return std::string("--") + name + " " + QuoteForMessage(text) + ": not used with material " +
-               QuoteForMessage(kMaterialTypeNames[record.m_nMaterialType]) +
+               QuoteForMessage(kMaterialTypeNames[record.inputs.m_nMaterialType]) +
                "; allowed only with \"Granular Base\" or \"Subgrade Soil\"";
     };
     if (moisture.content) {
         if (bBound) return refuse("moisture", moisture.contentText);
-        record.m_nMoistureContent = *moisture.content;
+        record.inputs.m_nMoistureContent = *moisture.content;
     }
     if (moisture.state) {
         if (bBound) return refuse("state", moisture.stateText);
-        record.m_nMoistureState = *moisture.state;
+        record.inputs.m_nMoistureState = *moisture.state;
     }
     return "";
 }
 
 // The unit system comes first: every number given is read in it. The last --units given counts.
-std::optional<std::string> ReadUnits(const std::vector<GivenOption>& given, int& nUnits) {
+std::optional<std::string> ReadUnits(const std::vector<GivenOption>& given, UnitSystem& units) {
     for (const GivenOption& option : given) {
         if (option.option->kind != OptionKind::Units) continue;
         FormRecord record;
         if (option.bMissing) return MissingValue(*option.option, record);
         if (option.value == "english") {
-            nUnits = UNITS_ENGLISH;
+            units = UnitSystem::English;
         } else if (option.value == "si") {
-            nUnits = UNITS_SI;
+            units = UnitSystem::SI;
         } else {
             return Refusal(*option.option, option.value, "not a unit system",
                            AllowedText(*option.option, record));
@@ -264,12 +264,12 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args, std::time_
         return result;
     }
 
-    int nUnits = UNITS_ENGLISH;
-    if (auto error = ReadUnits(given, nUnits)) {
+    UnitSystem units = UnitSystem::English;
+    if (auto error = ReadUnits(given, units)) {
         result.strError = *error;
         return result;
     }
-    result.request.record = StartRecord(nUnits, now);
+    result.request.record = StartRecord(units, now);
 
     bool bMaterialGiven = false;
     PendingMoisture moisture;

@@ -115,20 +115,21 @@ void AppendCurve(std::string& out, const CoolingCurve& curve) {
 
 }  // namespace
 
-std::string WriteJsonResult(const SimulationInputs& inputs, const CliResults& results,
-                            const CoolingCurve& curve) {
-    const CalculationResult& calc = results.calculation;
+std::string WriteJsonResult(const SimulationInputs& inputs, const CalculationResult& result) {
+    const CalculationSummary& calc = result.summary;
+    const CoolingCurve& curve = result.curve;
     std::string out;
     out.reserve(20000);
     out += "{\n";
     AppendInputs(out, inputs);
-    AppendStringMember(out, kMemberIndent, "units", inputs.m_nUnits == UNITS_SI ? "si" : "english");
+    AppendStringMember(out, kMemberIndent, "units",
+                       DisplayUnitsOfCode(inputs.m_nUnits) == UnitSystem::SI ? "si" : "english");
     AppendBoundary(out, calc.boundary);
     AppendIntMember(out, kMemberIndent, "stop_code", calc.nStopCode);
     AppendNumberMember(out, kMemberIndent, "stop_time", calc.stop.dStopTime);
     AppendStringMember(out, kMemberIndent, "notice", NoticeName(calc.stop.notice));
-    AppendNumberMember(out, kMemberIndent, "start_temp_c", results.dStartTempC);
-    AppendIntMember(out, kMemberIndent, "start_time", results.nStartTime);
+    AppendNumberMember(out, kMemberIndent, "start_temp_c", calc.start.dStartTemp);
+    AppendIntMember(out, kMemberIndent, "start_time", calc.start.nStartTime);
     AppendIntMember(out, kMemberIndent, "last_sample", curve.m_nLastSample);
     AppendCurve(out, curve);
     out += "}\n";

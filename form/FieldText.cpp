@@ -8,8 +8,8 @@
 
 namespace {
 
-// The framework reads a field through a 32-character buffer, so whatever follows the 31st character
-// is never seen: "12.5" followed by blanks up to that point and then anything else is still 12.5.
+// A field is read through a 32-character buffer, so whatever follows the 31st character is never seen:
+// "12.5" followed by blanks up to that point and then anything else is still 12.5.
 // Counting bytes rather than characters gives the same verdicts: any non-ASCII byte before the cut
 // is refused anyway, and the cut never joins bytes of one character into something accepted.
 constexpr std::size_t kFieldTextLimit = 31;
@@ -17,7 +17,7 @@ constexpr std::size_t kFieldTextLimit = 31;
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The field's text as the framework sees it, without the blanks and tabs allowed around the number.
+// The part of a field's text that is read, without the blanks and tabs allowed around the number.
 std::string_view FieldBody(std::string_view text) {
     text = text.substr(0, kFieldTextLimit);
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -83,7 +83,7 @@ bool ParseFieldDouble(std::string_view text, double* pValue) {
         return false;
     }
     if (!std::isfinite(dValue)) return false;
-    // An empty or unreadable field reads as zero in the framework; only a leading 0 makes zero real.
+    // An empty or unreadable field would read as zero; only a leading 0 makes zero a typed value.
     if (dValue == 0.0 && body.front() != '0') return false;
     *pValue = dValue;
     return true;
@@ -116,8 +116,7 @@ std::string FormatFieldInt(int nValue) {
 }
 
 double FieldValueAsShown(double dTyped) {
-    double dValue = dTyped;
-    RoundValue(&dValue);
+    const double dValue = RoundValue(dTyped);
     double dShown = dValue;
     return ParseFieldDouble(FormatFieldDouble(dValue), &dShown) ? dShown : dValue;
 }

@@ -26,7 +26,7 @@ std::string FormatFieldInt(int nValue);
 // (RoundValue) and read back from its "%.15g" text.
 double FieldValueAsShown(double dTyped);
 
-// The framework's prompts for refused text.
+// The prompts for refused text, as every field of the program shows them.
 constexpr const char* kPromptInteger = "Please enter an integer.";
 constexpr const char* kPromptNumber = "Please enter a number.";
 // "Please enter an integer between %1 and %2." with both bounds filled in.

@@ -14,19 +14,21 @@ void ApplyRangeCheck(double* pValue, RangeCheck outcome, double dMax, double dMi
 }
 
 RealFieldBinding BindRealField(FormRecord& record, RealField field) {
+    SimulationInputs& in = record.inputs;
+    const InputRanges& r = record.ranges;
     switch (field) {
         case RealField::AirTemp:
-            return {&record.m_dAirTemp, record.m_dAirTempMax, record.m_dAirTempMin};
+            return {&in.m_dAirTemp, r.m_dAirTempMax, r.m_dAirTempMin};
         case RealField::WindSpeed:
-            return {&record.m_dWindSpeed, record.m_dWindSpeedMax, record.m_dWindSpeedMin};
+            return {&in.m_dWindSpeed, r.m_dWindSpeedMax, r.m_dWindSpeedMin};
         case RealField::LiftThickness:
-            return {&record.m_dLiftThickness, record.m_dLiftThicknessMax, record.m_dLiftThicknessMin};
+            return {&in.m_dLiftThickness, r.m_dLiftThicknessMax, r.m_dLiftThicknessMin};
         case RealField::DeliveryTemp:
-            return {&record.m_dDeliveryTemp, record.m_dDeliveryTempMax, record.m_dDeliveryTempMin};
+            return {&in.m_dDeliveryTemp, r.m_dDeliveryTempMax, r.m_dDeliveryTempMin};
         case RealField::SurfaceTemp:
-            return {&record.m_dSurfaceTemp, record.m_dSurfaceTempMax, record.m_dSurfaceTempMin};
+            return {&in.m_dSurfaceTemp, r.m_dSurfaceTempMax, r.m_dSurfaceTempMin};
         case RealField::Latitude:
             break;
     }
-    return {&record.m_dLatitude, record.m_dLatitudeMax, record.m_dLatitudeMin};
+    return {&in.m_dLatitude, r.m_dLatitudeMax, r.m_dLatitudeMin};
 }

@@ -1,18 +1,17 @@
 #include "FormRules.h"
 
 MoistureLists ApplyMaterialRule(FormRecord& record) {
-    switch (record.m_nMaterialType) {
-        case 0:  // "AC"
-        case 1:  // "PCC"
-            record.m_nMoistureState = -1;
-            record.m_nMoistureContent = -1;
-            return MoistureLists::Disabled;
-        case 2:                             // "Granular Base"
-        case 3:                             // "Subgrade Soil"
-            record.m_nMoistureState = 1;    // "Unfrozen"
-            record.m_nMoistureContent = 0;  // "Dry"
-            return MoistureLists::Enabled;
-        default:
-            return MoistureLists::Unchanged;
+    SimulationInputs& in = record.inputs;
+    const MaterialType material = MaterialTypeAt(in.m_nMaterialType);
+    if (IsBound(material)) {
+        in.m_nMoistureState = -1;
+        in.m_nMoistureContent = -1;
+        return MoistureLists::Disabled;
     }
+    if (IsUnbound(material)) {
+        in.m_nMoistureState = 1;    // "Unfrozen"
+        in.m_nMoistureContent = 0;  // "Dry"
+        return MoistureLists::Enabled;
+    }
+    return MoistureLists::Unchanged;
 }

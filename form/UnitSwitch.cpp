@@ -17,37 +17,40 @@ void WriteStoredRanges(InputRanges& ranges, const InputRanges& stored) {
     ranges.m_dDeliveryTempMin = stored.m_dDeliveryTempMin;
 }
 
-void WriteLabels(FormRecord& record, int nSystem) {
-    record.m_strAirTempUnit = kTemperatureUnit[nSystem];
-    record.m_strSurfaceTempUnit = kTemperatureUnit[nSystem];
-    record.m_strDeliveryTempUnit = kTemperatureUnit[nSystem];
-    record.m_strLiftUnit = kLiftUnit[nSystem];
-    record.m_strWindUnit = kWindUnit[nSystem];
+void WriteLabels(FormRecord& record, UnitSystem units) {
+    const int nCode = UnitCode(units);
+    record.m_strAirTempUnit = kTemperatureUnit[nCode];
+    record.m_strSurfaceTempUnit = kTemperatureUnit[nCode];
+    record.m_strDeliveryTempUnit = kTemperatureUnit[nCode];
+    record.m_strLiftUnit = kLiftUnit[nCode];
+    record.m_strWindUnit = kWindUnit[nCode];
 }
 
 }  // namespace
 
-bool ApplyUnitSystem(FormRecord& record, int nTarget) {
-    if (nTarget != UNITS_SI && nTarget != UNITS_ENGLISH) return false;
-    if (record.m_nActiveUnits == nTarget) return false;
+bool ApplyUnitSystem(FormRecord& record, UnitSystem target) {
+    if (target != UnitSystem::SI && target != UnitSystem::English) return false;
+    if (record.m_nActiveUnits == UnitCode(target)) return false;
 
-    record.m_nActiveUnits = nTarget;
+    record.m_nActiveUnits = UnitCode(target);
     // The radio already names the target when the form calls this; other callers get the same
     // agreement, so the engine never reads converted values under the old system's code.
-    record.m_nUnits = nTarget;
-    WriteStoredRanges(record, nTarget == UNITS_SI ? kSiRanges : kEnglishRanges);
-    WriteLabels(record, nTarget);
+    SimulationInputs& in = record.inputs;
+    in.m_nUnits = UnitCode(target);
+    WriteStoredRanges(record.ranges, target == UnitSystem::SI ? kSiRanges : kEnglishRanges);
+    WriteLabels(record, target);
 
-    ConvertTemperature(nTarget, &record.m_dAirTemp);
-    ConvertTemperature(nTarget, &record.m_dSurfaceTemp);
-    ConvertTemperature(nTarget, &record.m_dDeliveryTemp);
-    ConvertLength(nTarget, &record.m_dLiftThickness);
-    ConvertSpeed(nTarget, &record.m_dWindSpeed);
+    // Converted, then rounded to the hundredths a field shows.
+    in.m_dAirTemp = ConvertTemperature(target, in.m_dAirTemp);
+    in.m_dSurfaceTemp = ConvertTemperature(target, in.m_dSurfaceTemp);
+    in.m_dDeliveryTemp = ConvertTemperature(target, in.m_dDeliveryTemp);
+    in.m_dLiftThickness = ConvertLength(target, in.m_dLiftThickness);
+    in.m_dWindSpeed = ConvertSpeed(target, in.m_dWindSpeed);
 
-    RoundValue(&record.m_dAirTemp);
-    RoundValue(&record.m_dSurfaceTemp);
-    RoundValue(&record.m_dDeliveryTemp);
-    RoundValue(&record.m_dLiftThickness);
-    RoundValue(&record.m_dWindSpeed);
+    in.m_dAirTemp = RoundValue(in.m_dAirTemp);
+    in.m_dSurfaceTemp = RoundValue(in.m_dSurfaceTemp);
+    in.m_dDeliveryTemp = RoundValue(in.m_dDeliveryTemp);
+    in.m_dLiftThickness = RoundValue(in.m_dLiftThickness);
+    in.m_dWindSpeed = RoundValue(in.m_dWindSpeed);
     return true;
 }

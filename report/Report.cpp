@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "NumberText.h"
+#include "UnitConversion.h"
 
 namespace {
 
@@ -39,8 +40,6 @@ void AppendFixedLine(std::string& out, std::string_view label, double dValue, in
 const char* NameAt(const char* const* names, int nCount, int nIndex) {
     return nIndex >= 0 && nIndex < nCount ? names[nIndex] : "";
 }
-
-double ToFahrenheit(double dCelsius) { return dCelsius * 1.8 + 32.0; }
 
 void AppendPavingTime(std::string& out, const SimulationInputs& in) {
     AppendText(out, "***PAVING TIME***\n\n");
@@ -84,7 +83,7 @@ void AppendExistingSurface(std::string& out, const SimulationInputs& in, bool bS
     AppendText(out, NameAt(kReportMaterialNames, kMaterialTypeCount, in.m_nMaterialType));
     AppendText(out, "\n");
     // Moisture matters only for the unbound materials; AC and PCC have none to state.
-    if (in.m_nMaterialType == 2 || in.m_nMaterialType == 3) {
+    if (IsUnbound(MaterialTypeAt(in.m_nMaterialType))) {
         AppendText(out, in.m_nMoistureContent == 0 ? "Moisture:\tDry\n" : "Moisture:\tWet\n");
         AppendText(out, in.m_nMoistureState == 0 ? "State:\tFrozen\n" : "State:\tUnfrozen\n");
     }
@@ -94,12 +93,12 @@ void AppendExistingSurface(std::string& out, const SimulationInputs& in, bool bS
 void AppendCoolingData(std::string& out, const ReportResults& results, const CoolingCurve& curve, bool bSi) {
     AppendText(out, "***COOLING DATA***\n\n");
     AppendFixedLine(out, "START compaction temp: ",
-                    bSi ? results.m_dStartTemp : ToFahrenheit(results.m_dStartTemp), 1, bSi ? "C\n" : "F\n");
+                    bSi ? results.m_dStartTemp : CelsiusToFahrenheit(results.m_dStartTemp), 1,
+                    bSi ? "C\n" : "F\n");
     AppendText(out, "START compaction time: ");
     AppendInt(out, results.m_nStartTime);
     AppendText(out, " min\n\n");
-    // 175.1 F is 79.5 C; written as the constant so both systems state the same stop level.
-    const double dStopLevel = bSi ? STOP_TEMPERATURE : 175.1;
+    const double dStopLevel = bSi ? STOP_TEMPERATURE : kStopTemperatureF;
     AppendFixedLine(out, "STOP compaction temp: ", dStopLevel, 1, bSi ? "C\n" : "F\n");
     AppendFixedLine(out, "STOP compaction time: ", results.m_dStopTime, 0, " min\n\n");
     AppendText(out, bSi ? "Time(min)\tTemp(C)\tStop(C)\n" : "Time(min)\tTemp(F)\tStop(F)\n");
@@ -110,7 +109,7 @@ void AppendCoolingData(std::string& out, const ReportResults& results, const Coo
     for (int i = 0; i < nEnd; i += 3) {
         AppendFixed(out, curve.m_dCurveTime[i], 2);
         AppendText(out, "\t");
-        AppendFixed(out, bSi ? curve.m_dCurveTemp[i] : ToFahrenheit(curve.m_dCurveTemp[i]), 2);
+        AppendFixed(out, bSi ? curve.m_dCurveTemp[i] : CelsiusToFahrenheit(curve.m_dCurveTemp[i]), 2);
         AppendText(out, "\t");
         AppendFixed(out, dStopLevel, 1);
         AppendText(out, "\n");
@@ -139,7 +138,7 @@ std::string FormatReportDate(const std::tm& time) {
 
 std::string WriteReport(const SimulationInputs& inputs, const ReportResults& results,
                         const CoolingCurve& curve, const std::tm& timeOfWriting) {
-    const bool bSi = inputs.m_nUnits == UNITS_SI;
+    const bool bSi = DisplayUnitsOfCode(inputs.m_nUnits) == UnitSystem::SI;
     std::string out;
     out.reserve(8192);
     AppendText(out, "KELVANOR 2.0 - Simulation Output\n\n");

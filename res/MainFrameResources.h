@@ -10,7 +10,7 @@
 // The main frame's menu, accelerators, toolbar, status-bar panes and strings, kept as data so that the
 // frame only builds widgets from them.
 
-// Framework identifiers the main frame's resources use, with the values the original framework gave them.
+// Standard command and string identifiers the main frame's resources use; fixed values, as for the form.
 constexpr int ID_SEPARATOR = 0;
 constexpr int AFX_IDS_APP_TITLE = 57344;
 constexpr int AFX_IDS_IDLEMESSAGE = 57345;

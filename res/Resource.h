@@ -1,6 +1,7 @@
 #pragma once
 
-// Identifiers of templates, controls, commands and pictures, with the values the original resources used.
+// Identifiers of templates, controls, commands and pictures. The values are fixed: help topics, tests and
+// scripted answers refer to them.
 
 // Templates and shared resources.
 constexpr int IDR_MAINFRAME = 128;  // menu, accelerators, toolbar, main icon

@@ -1,5 +1,7 @@
 #include "CompactionWindow.h"
 
+#include "UnitConversion.h"
+
 StopOutcome StopOutcomeFromCode(int nStopCode) {
     if (nStopCode >= 10) return {static_cast<double>(nStopCode), CoolingNotice::None};
     if (nStopCode >= 0) return {static_cast<double>(nStopCode), CoolingNotice::Rapid};
@@ -11,9 +13,10 @@ StopOutcome StopOutcomeFromCode(int nStopCode) {
 double StartTemperatureForGrade(int nPgHigh) { return nPgHigh > 4 ? 110.0 : 120.0; }
 
 namespace {
-// A curve temperature (C) in the axis units of the plot: C on the SI axis, x * 1.8 + 32 otherwise.
-inline double AxisTemperature(double dTempC, int nUnits) {
-    return nUnits == 0 ? dTempC : dTempC * 1.8 + 32.0;
+// A curve temperature (C) in the axis units: compared on the axis the user sees, so an English axis
+// can see two neighbouring C values as one F value.
+inline double AxisTemperature(double dTempC, UnitSystem axisUnits) {
+    return axisUnits == UnitSystem::SI ? dTempC : CelsiusToFahrenheit(dTempC);
 }
 
 // A curve from the solver has m_nLastSample within 0 to 360; any other count is held inside the
@@ -25,21 +28,23 @@ inline int LastSampleInRange(const CoolingCurve& curve) {
 }
 }  // namespace
 
-int FindStartSample(const CoolingCurve& curve, double dStartTempC, int nUnits) {
+int FindStartSample(const CoolingCurve& curve, double dStartTempC, UnitSystem axisUnits) {
     const int nLast = LastSampleInRange(curve);
-    const double dStart = AxisTemperature(dStartTempC, nUnits);
+    const double dStart = AxisTemperature(dStartTempC, axisUnits);
     for (int i = 0; i < nLast - 1; ++i) {
-        if (AxisTemperature(curve.m_dCurveTemp[i], nUnits) < dStart) return i;
+        if (AxisTemperature(curve.m_dCurveTemp[i], axisUnits) < dStart) return i;
     }
     return -1;
 }
 
-int FindStartTime(const CoolingCurve& curve, double dStartTempC, int nUnits) {
-    const int nFound = FindStartSample(curve, dStartTempC, nUnits);
+int FindStartTime(const CoolingCurve& curve, double dStartTempC, UnitSystem axisUnits) {
+    const int nFound = FindStartSample(curve, dStartTempC, axisUnits);
     if (nFound >= 0) return static_cast<int>(curve.m_dCurveTime[nFound]);  // truncation toward zero
+    // None below: still hot at the end of the searched samples means compaction can wait the whole
+    // two hours; a mat at or below the start temperature from laydown on can be rolled at once.
     const int nLast = LastSampleInRange(curve);
     const int nBefore = nLast > 0 ? nLast - 1 : 0;
-    if (AxisTemperature(curve.m_dCurveTemp[nBefore], nUnits) > AxisTemperature(dStartTempC, nUnits))
+    if (AxisTemperature(curve.m_dCurveTemp[nBefore], axisUnits) > AxisTemperature(dStartTempC, axisUnits))
         return 120;
     return 0;
 }

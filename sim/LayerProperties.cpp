@@ -2,93 +2,70 @@
 
 #include "UnitConversion.h"
 
-void SelectMixProperties(int nMixType, double* pConductivity, double* pDensity, double* pSpecificHeat) {
-    switch (nMixType) {
-        case 0:  // Dense Graded
-        case 2:  // Superpave-Fine
-            *pConductivity = 2.0;
-            *pDensity = 2000.0;
-            *pSpecificHeat = 1000.0;
-            break;
-        case 1:  // SMA
-        case 3:  // Superpave-Coarse
-            *pConductivity = 1.5;
-            *pDensity = 2010.0;
-            *pSpecificHeat = 1010.0;
-            break;
-        default:  // no selection: the previous values stand
-            break;
-    }
-}
-
 namespace {
 
-// Conductivity W/(m K), specific heat J/(kg K) and density kg/m3 of the existing surface.
-struct ExistingRow {
-    double dConductivity;
-    double dSpecificHeat;
-    double dDensity;
-};
+constexpr LayerProperties kDenseMix{2.0, 2000.0, 1000.0};  // Dense Graded, Superpave-Fine
+constexpr LayerProperties kStoneMix{1.5, 2010.0, 1010.0};  // SMA, Superpave-Coarse
 
-constexpr ExistingRow kAc{1.51, 1025.0, 2000.0};
-constexpr ExistingRow kPcc{0.92, 1090.0, 2000.0};
+constexpr LayerProperties kAc{1.51, 2000.0, 1025.0};
+constexpr LayerProperties kPcc{0.92, 2000.0, 1090.0};
 // Unbound materials by [moisture: 0 dry, 1 wet][state: 0 frozen, 1 unfrozen].
-constexpr ExistingRow kGranularBase[2][2] = {{{2.0, 860.0, 2000.0}, {1.16, 960.0, 2000.0}},
-                                             {{3.55, 960.0, 2000.0}, {1.22, 1170.0, 2000.0}}};
-constexpr ExistingRow kSubgradeSoil[2][2] = {{{1.4, 960.0, 1800.0}, {1.35, 1170.0, 1800.0}},
-                                             {{2.38, 1170.0, 1800.0}, {1.87, 1590.0, 1800.0}}};
-
-// nullptr for a material outside the list (no selection).
-const ExistingRow* FindExistingRow(int nMaterialType, int nMoistureContent, int nMoistureState) {
-    const int nWet = nMoistureContent == 0 ? 0 : 1;
-    const int nUnfrozen = nMoistureState == 0 ? 0 : 1;
-    switch (nMaterialType) {
-        case 0:  // AC
-            return &kAc;
-        case 1:  // PCC
-            return &kPcc;
-        case 2:
-            return &kGranularBase[nWet][nUnfrozen];
-        case 3:
-            return &kSubgradeSoil[nWet][nUnfrozen];
-        default:
-            return nullptr;
-    }
-}
+constexpr LayerProperties kGranularBase[2][2] = {{{2.0, 2000.0, 860.0}, {1.16, 2000.0, 960.0}},
+                                                 {{3.55, 2000.0, 960.0}, {1.22, 2000.0, 1170.0}}};
+constexpr LayerProperties kSubgradeSoil[2][2] = {{{1.4, 1800.0, 960.0}, {1.35, 1800.0, 1170.0}},
+                                                 {{2.38, 1800.0, 1170.0}, {1.87, 1800.0, 1590.0}}};
 
 }  // namespace
 
-void SelectExistingProperties(int nMaterialType, int nMoistureContent, int nMoistureState,
-                              double* pConductivity, double* pSpecificHeat, double* pDensity) {
-    const ExistingRow* pRow = FindExistingRow(nMaterialType, nMoistureContent, nMoistureState);
-    if (pRow == nullptr) return;  // no selection: the previous values stand
-    *pConductivity = pRow->dConductivity;
-    *pSpecificHeat = pRow->dSpecificHeat;
-    *pDensity = pRow->dDensity;
+std::optional<LayerProperties> SelectMixProperties(int nMixType) {
+    switch (nMixType) {
+        case 0:  // Dense Graded
+        case 2:  // Superpave-Fine
+            return kDenseMix;
+        case 1:  // SMA
+        case 3:  // Superpave-Coarse
+            return kStoneMix;
+        default:
+            return std::nullopt;
+    }
 }
 
-NormalizedInputs NormalizeInputs(const SimulationInputs& inputs, SelectedProperties& properties) {
-    // 1. Copy.
+std::optional<LayerProperties> SelectExistingProperties(int nMaterialType, int nMoistureContent,
+                                                        int nMoistureState) {
+    const int nWet = nMoistureContent == 0 ? 0 : 1;
+    const int nUnfrozen = nMoistureState == 0 ? 0 : 1;
+    switch (MaterialTypeAt(nMaterialType)) {
+        case MaterialType::AC:
+            return kAc;
+        case MaterialType::PCC:
+            return kPcc;
+        case MaterialType::GranularBase:
+            return kGranularBase[nWet][nUnfrozen];
+        case MaterialType::SubgradeSoil:
+            return kSubgradeSoil[nWet][nUnfrozen];
+        case MaterialType::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+NormalizedInputs NormalizeInputs(const SimulationInputs& inputs, const SelectedProperties& previous) {
+    // The dimensioned values in SI, converted from English on copies; the inputs stay as they are.
     double dAirTemp = inputs.m_dAirTemp;
     double dSurfaceTemp = inputs.m_dSurfaceTemp;
     double dDeliveryTemp = inputs.m_dDeliveryTemp;
     double dLift = inputs.m_dLiftThickness;
     double dWind = inputs.m_dWindSpeed;
-
-    // 2. Mix properties.
-    SelectMixProperties(inputs.m_nMixType, &properties.m_dMixConductivity, &properties.m_dMixDensity,
-                        &properties.m_dMixSpecificHeat);
-
-    // 3. English to SI on the copies; any other unit code counts as SI.
-    if (inputs.m_nUnits == UNITS_ENGLISH) {
-        ConvertTemperature(UNITS_SI, &dAirTemp);
-        ConvertTemperature(UNITS_SI, &dSurfaceTemp);
-        ConvertTemperature(UNITS_SI, &dDeliveryTemp);
-        ConvertLength(UNITS_SI, &dLift);
-        ConvertSpeed(UNITS_SI, &dWind);
+    if (UnitSystemOfCode(inputs.m_nUnits) == UnitSystem::English) {
+        dAirTemp = ConvertTemperature(UnitSystem::SI, dAirTemp);
+        dSurfaceTemp = ConvertTemperature(UnitSystem::SI, dSurfaceTemp);
+        dDeliveryTemp = ConvertTemperature(UnitSystem::SI, dDeliveryTemp);
+        dLift = ConvertLength(UnitSystem::SI, dLift);
+        dWind = ConvertSpeed(UnitSystem::SI, dWind);
     }
 
-    // 4. Working units, in this order.
+    // The solver's working units: the lift in cm and then m (the two products in this order give the
+    // metres the grid is built from), the wind in m/s (0.2777777777777778, the double nearest 1/3.6).
     NormalizedInputs n{};
     n.dAirTemp = dAirTemp;
     n.dSurfaceTemp = dSurfaceTemp;
@@ -97,15 +74,23 @@ NormalizedInputs NormalizeInputs(const SimulationInputs& inputs, SelectedPropert
     n.dWindSpeed = dWind * 0.2777777777777778;
     n.dLiftThickness = n.dLiftThicknessCm * 0.01;
 
-    // 5. Existing surface properties, then copies of all six.
-    SelectExistingProperties(inputs.m_nMaterialType, inputs.m_nMoistureContent, inputs.m_nMoistureState,
-                             &properties.m_dExistingConductivity, &properties.m_dExistingSpecificHeat,
-                             &properties.m_dExistingDensity);
-    n.mix.dConductivity = properties.m_dMixConductivity;
-    n.mix.dDensity = properties.m_dMixDensity;
-    n.mix.dSpecificHeat = properties.m_dMixSpecificHeat;
-    n.existing.dConductivity = properties.m_dExistingConductivity;
-    n.existing.dDensity = properties.m_dExistingDensity;
-    n.existing.dSpecificHeat = properties.m_dExistingSpecificHeat;
+    n.mix = SelectMixProperties(inputs.m_nMixType)
+                .value_or(LayerProperties{previous.m_dMixConductivity, previous.m_dMixDensity,
+                                          previous.m_dMixSpecificHeat});
+    n.existing =
+        SelectExistingProperties(inputs.m_nMaterialType, inputs.m_nMoistureContent, inputs.m_nMoistureState)
+            .value_or(LayerProperties{previous.m_dExistingConductivity, previous.m_dExistingDensity,
+                                      previous.m_dExistingSpecificHeat});
     return n;
+}
+
+SelectedProperties SelectedPropertiesOf(const NormalizedInputs& normalized) {
+    SelectedProperties p;
+    p.m_dMixConductivity = normalized.mix.dConductivity;
+    p.m_dMixDensity = normalized.mix.dDensity;
+    p.m_dMixSpecificHeat = normalized.mix.dSpecificHeat;
+    p.m_dExistingConductivity = normalized.existing.dConductivity;
+    p.m_dExistingSpecificHeat = normalized.existing.dSpecificHeat;
+    p.m_dExistingDensity = normalized.existing.dDensity;
+    return p;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "SimulationInputs.h"
 
 // Thermal description of one material, SI units.
@@ -33,14 +35,18 @@ struct SelectedProperties {
     double m_dExistingDensity = 2000.0;
 };
 
-// Writes the mix table's values for index 0 to 3; any other index (-1 included) changes nothing.
-void SelectMixProperties(int nMixType, double* pConductivity, double* pDensity, double* pSpecificHeat);
+// The mix table's properties for index 0 to 3; nothing for any other index (-1: no selection).
+std::optional<LayerProperties> SelectMixProperties(int nMixType);
 
-// Writes the existing surface table's values for material 0 to 3; moisture content 0 is "Dry" and any
-// other "Wet", state 0 is "Frozen" and any other "Unfrozen". Another material changes nothing.
-void SelectExistingProperties(int nMaterialType, int nMoistureContent, int nMoistureState,
-                              double* pConductivity, double* pSpecificHeat, double* pDensity);
+// The existing surface table's properties for material 0 to 3; moisture content 0 is "Dry" and any
+// other "Wet", state 0 is "Frozen" and any other "Unfrozen" (bound materials ignore both). Nothing
+// for a material outside the list.
+std::optional<LayerProperties> SelectExistingProperties(int nMaterialType, int nMoistureContent,
+                                                        int nMoistureState);
 
-// SI working copies of the inputs (converted from English when m_nUnits is 1) and both property sets;
-// the selections are written into `properties` and copied into the record.
-NormalizedInputs NormalizeInputs(const SimulationInputs& inputs, SelectedProperties& properties);
+// SI working copies of the inputs (converted from English when m_nUnits is 1, any other code counts as
+// SI) and both property sets: the tables' values, or those of `previous` where an index selects nothing.
+NormalizedInputs NormalizeInputs(const SimulationInputs& inputs, const SelectedProperties& previous);
+
+// The six selected property members as a calculation used them: what a view keeps for the next one.
+SelectedProperties SelectedPropertiesOf(const NormalizedInputs& normalized);

@@ -1,31 +1,30 @@
 #pragma once
 
-// The inputs of one paving situation, as the form holds them. Dimensioned values are in the
-// unit system named by m_nUnits (0 SI, 1 English); the engine converts its own copy.
+#include "UnitSystem.h"
 
-constexpr int UNITS_SI = 0;
-constexpr int UNITS_ENGLISH = 1;
+// The inputs of one paving situation, as the form holds them. Dimensioned values are in the
+// unit system of the stored code m_nUnits (0 SI, 1 English); the engine converts its own copy.
 
 struct SimulationInputs {
-    double m_dAirTemp = 50.0;        // F or C
-    int m_nMaterialType = 2;         // kMaterialTypeNames index; 2 = "Granular Base"
-    double m_dSurfaceTemp = 50.0;    // F or C, existing surface
-    double m_dDeliveryTemp = 300.0;  // F or C
-    double m_dLatitude = 45.0;       // degrees north, both systems
-    int m_nMixType = 0;              // kMixTypeNames index
-    double m_dLiftThickness = 3.0;   // in. or mm
-    double m_dWindSpeed = 5.0;       // mph or km/h
-    int m_nUnits = UNITS_ENGLISH;    // radio: 0 SI, 1 English
-    int m_nDay = 1;                  // 1 to the month's length
-    int m_nMonth = 1;                // 1 = January
-    int m_nYear = 2000;              // four digits, 1990 to 3001
-    int m_nHour = 12;                // 0 to 24
-    int m_nMinute = 0;               // 0 to 60
-    int m_nSkyCondition = 0;         // kSkyConditionNames index
-    int m_nMoistureState = 1;        // 0 "Frozen", otherwise "Unfrozen"; -1 none
-    int m_nMoistureContent = 0;      // 0 "Dry", otherwise "Wet"; -1 none
-    int m_nPgHigh = 4;               // kPgHighNames index; 4 = "58"
-    int m_nPgLow = 4;                // kPgLowNames index; 4 = "-34"
+    double m_dAirTemp = 50.0;                      // F or C
+    int m_nMaterialType = 2;                       // kMaterialTypeNames index; 2 = "Granular Base"
+    double m_dSurfaceTemp = 50.0;                  // F or C, existing surface
+    double m_dDeliveryTemp = 300.0;                // F or C
+    double m_dLatitude = 45.0;                     // degrees north, both systems
+    int m_nMixType = 0;                            // kMixTypeNames index
+    double m_dLiftThickness = 3.0;                 // in. or mm
+    double m_dWindSpeed = 5.0;                     // mph or km/h
+    int m_nUnits = UnitCode(UnitSystem::English);  // radio: 0 SI, 1 English
+    int m_nDay = 1;                                // 1 to the month's length
+    int m_nMonth = 1;                              // 1 = January
+    int m_nYear = 2000;                            // four digits, 1990 to 3001
+    int m_nHour = 12;                              // 0 to 24
+    int m_nMinute = 0;                             // 0 to 60
+    int m_nSkyCondition = 0;                       // kSkyConditionNames index
+    int m_nMoistureState = 1;                      // 0 "Frozen", otherwise "Unfrozen"; -1 none
+    int m_nMoistureContent = 0;                    // 0 "Dry", otherwise "Wet"; -1 none
+    int m_nPgHigh = 4;                             // kPgHighNames index; 4 = "58"
+    int m_nPgLow = 4;                              // kPgLowNames index; 4 = "-34"
 };
 
 // Allowed ranges of the dimensioned fields in one unit system; both ends are allowed.
@@ -69,6 +68,21 @@ constexpr const char* kPgLowNames[kPgGradeCount] = {"-10", "-16", "-22", "-28", 
 constexpr int kMaterialTypeCount = 4;
 constexpr const char* kMaterialTypeNames[kMaterialTypeCount] = {"AC", "PCC", "Granular Base",
                                                                 "Subgrade Soil"};
+
+// The existing surface's material, by its list index; None for no selection (-1) or any other index.
+enum class MaterialType { None = -1, AC = 0, PCC = 1, GranularBase = 2, SubgradeSoil = 3 };
+constexpr MaterialType MaterialTypeAt(int nIndex) {
+    return nIndex >= 0 && nIndex < kMaterialTypeCount ? static_cast<MaterialType>(nIndex)
+                                                      : MaterialType::None;
+}
+// Granular Base and Subgrade Soil are unbound: their moisture content and state apply.
+constexpr bool IsUnbound(MaterialType material) {
+    return material == MaterialType::GranularBase || material == MaterialType::SubgradeSoil;
+}
+// AC and PCC are bound: they take no moisture choices. No selection is neither bound nor unbound.
+constexpr bool IsBound(MaterialType material) {
+    return material == MaterialType::AC || material == MaterialType::PCC;
+}
 constexpr int kMoistureContentCount = 2;
 constexpr const char* kMoistureContentNames[kMoistureContentCount] = {"Dry", "Wet"};
 constexpr int kMoistureStateCount = 2;
@@ -78,7 +92,7 @@ constexpr const char* kMoistureStateNames[kMoistureStateCount] = {"Frozen", "Unf
 constexpr int PgHighGrade(int index) { return 82 - 6 * index; }
 constexpr int PgLowGrade(int index) { return -(10 + 6 * index); }
 
-// Unit labels shown beside the fields, by unit system (0 SI, 1 English); plain letters, no degree sign.
+// Unit labels shown beside the fields, by UnitCode (0 SI, 1 English); plain letters, no degree sign.
 constexpr const char* kTemperatureUnit[2] = {"C", "F"};
 constexpr const char* kLiftUnit[2] = {"mm", "in."};
 constexpr const char* kWindUnit[2] = {"km/h", "mph"};

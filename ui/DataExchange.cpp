@@ -17,8 +17,8 @@ QString TextOf(QWidget* pControl) {
     return pControl ? pControl->windowTitle() : QString();
 }
 
-// Writes only a changed text, as the original framework does: an edit whose text stays keeps its
-// selection (a refused field keeps its text selected through the handler's closing write).
+// Writes only a changed text: an edit whose text stays keeps its selection, so a refused field keeps
+// its text selected through the handler's closing write and the user can type over it at once.
 void SetTextIfChanged(QWidget* pControl, const QString& text) {
     if (auto* pEdit = qobject_cast<QLineEdit*>(pControl)) {
         if (pEdit->text() != text) pEdit->setText(text);
@@ -37,10 +37,11 @@ QList<QAbstractButton*> RadioGroupOf(QWidget* pFirst) {
 template <typename T>
 void ExchangeNumber(CDataExchange* pDX, int nId, T& value, std::string (*format)(T),
                     bool (*parse)(std::string_view, T*), const char* prompt) {
-    if (pDX->m_bFailed) return;
+    const std::string written = format(value);
+    if (pDX->LeavesAlone(nId, written)) return;
     QWidget* pControl = pDX->PrepareControl(nId);
     if (!pDX->m_bSaveAndValidate) {
-        SetTextIfChanged(pControl, QString::fromStdString(format(value)));
+        SetTextIfChanged(pControl, QString::fromStdString(written));
         return;
     }
     T read{};
@@ -54,6 +55,7 @@ void ExchangeNumber(CDataExchange* pDX, int nId, T& value, std::string (*format)
 }  // namespace
 
 bool DlgItemHost::UpdateData(bool bSaveAndValidate) {
+    if (bSaveAndValidate) m_unreached.clear();
     CDataExchange dx(*this, bSaveAndValidate);
     DoDataExchange(&dx);
     return !dx.m_bFailed;
@@ -68,6 +70,16 @@ bool CWnd::IsWindowEnabled() const { return m_pWidget && m_pWidget->isEnabled();
 QWidget* CDataExchange::PrepareControl(int nId) {
     m_idLastControl = nId;
     return m_host.GetDlgItem(nId);
+}
+
+bool CDataExchange::LeavesAlone(int nId, const std::string& written) {
+    if (m_bSaveAndValidate) {
+        if (!m_bFailed) return false;
+        m_host.m_unreached.emplace(nId, written);
+        return true;
+    }
+    const auto it = m_host.m_unreached.find(nId);
+    return it != m_host.m_unreached.end() && it->second == written;
 }
 
 void CDataExchange::Fail(const std::string& prompt) {
@@ -88,7 +100,7 @@ void DDX_Text(CDataExchange* pDX, int nId, double& dValue) {
 }
 
 void DDX_Text(CDataExchange* pDX, int nId, std::string& strValue) {
-    if (pDX->m_bFailed) return;
+    if (pDX->LeavesAlone(nId, strValue)) return;
     QWidget* pControl = pDX->PrepareControl(nId);
     if (pDX->m_bSaveAndValidate)
         strValue = TextOf(pControl).toStdString();
@@ -97,7 +109,7 @@ void DDX_Text(CDataExchange* pDX, int nId, std::string& strValue) {
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int nId, int& nIndex) {
-    if (pDX->m_bFailed) return;
+    if (pDX->LeavesAlone(nId, std::to_string(nIndex))) return;
     auto* pCombo = qobject_cast<QComboBox*>(pDX->PrepareControl(nId));
     if (!pCombo) return;
     if (pDX->m_bSaveAndValidate) {
@@ -110,7 +122,7 @@ void DDX_CBIndex(CDataExchange* pDX, int nId, int& nIndex) {
 }
 
 void DDX_Radio(CDataExchange* pDX, int nId, int& nValue) {
-    if (pDX->m_bFailed) return;
+    if (pDX->LeavesAlone(nId, std::to_string(nValue))) return;
     const QList<QAbstractButton*> group = RadioGroupOf(pDX->PrepareControl(nId));
     if (pDX->m_bSaveAndValidate) {
         nValue = -1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 class QWidget;
 
@@ -16,7 +17,15 @@ public:
     // true: controls to members, with validation; false: members to controls. Returns false when a
     // control refused its text; its prompt has been shown, the focus is on it with its text selected,
     // and the controls after it were not exchanged.
+    // A refused read remembers the controls it did not reach, and the writes that follow leave each of
+    // them as the user left it while its member would still write what it held at the refusal; a
+    // member changed since (a rule that resets a list, a unit switch) is written. The next read
+    // forgets them.
     bool UpdateData(bool bSaveAndValidate = true);
+
+    // Controls the last refused read did not reach, with the text (or index) their members would have
+    // written then.
+    std::unordered_map<int, std::string> m_unreached;
 };
 
 // A control object bound with DDX_Control, so that the owner can enable and disable it.
@@ -33,8 +42,8 @@ private:
 using CButton = CWnd;
 using CComboBox = CWnd;
 
-// One exchange in one direction. After a refusal every further routine does nothing, which ends the
-// exchange at the refusing control.
+// One exchange in one direction. After a refusal every further routine does nothing to controls or
+// members, which ends the exchange at the refusing control.
 class CDataExchange {
 public:
     CDataExchange(DlgItemHost& host, bool bSaveAndValidate)
@@ -47,9 +56,14 @@ public:
 
     // Looks up a control and remembers it as the last one exchanged.
     QWidget* PrepareControl(int nId);
-    // Shows `prompt` in the framework's message box, puts the focus on the last control with its
+    // Shows `prompt` in the program's message box, puts the focus on the last control with its
     // text selected, and ends the exchange.
     void Fail(const std::string& prompt);
+
+    // Whether the routine for control nId leaves control and member alone. In a read after a refusal
+    // it does, and the control is remembered with `written`, what its member writes; in a write it
+    // does for a control the refused read left unread while its member still writes `written`.
+    bool LeavesAlone(int nId, const std::string& written);
 };
 
 // Text of an edit control as a signed integer; "Please enter an integer." on refusal.

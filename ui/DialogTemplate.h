@@ -2,7 +2,7 @@
 
 #include <span>
 
-// A dialog or form template as the original resource script states it: coordinates in dialog units,
+// A dialog or form template: coordinates in dialog units (so the layout follows the font's size),
 // controls in template order, which is also the tab order.
 
 enum class ControlKind {

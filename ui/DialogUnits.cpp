@@ -11,7 +11,7 @@ constexpr const char* kAllLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopq
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
     const int nLettersWidth = metrics.horizontalAdvance(QString::fromLatin1(kAllLetters));
-    // The original framework's rounding of the average over 52 letters.
+    // The average over 52 letters, rounded half up to whole pixels.
     m_nBaseX = ((nLettersWidth / 26) + 1) / 2;
     m_nBaseY = metrics.height();
 }

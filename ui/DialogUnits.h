@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QRect>
 
-// Maps dialog units to pixels the way the original framework does, from the dialog font's metrics:
+// Maps dialog units to pixels from the dialog font's metrics:
 // the horizontal base is the average width of the 52 Latin letters, the vertical base the font's
 // height; x pixels = x * baseX / 4, y pixels = y * baseY / 8. Every text therefore fits whatever font
 // the machine substitutes and at any screen scaling.

@@ -21,8 +21,8 @@ constexpr int kGroupTitleIndentPx = 6;
 
 bool IsDecoration(ControlKind kind) { return kind == ControlKind::GroupBox || kind == ControlKind::Static; }
 
-// Read-only edits look like the window around them, as on the original system; unit labels have no
-// background at all.
+// Read-only edits look like the window around them, so results do not invite typing; unit labels have
+// no background at all.
 void UseBackground(QLineEdit& edit, const QColor& color) {
     QPalette palette = edit.palette();
     palette.setColor(QPalette::Base, color);
@@ -131,8 +131,8 @@ QRect ControlGeometry(const ControlTemplate& control, QWidget& widget, const Dia
     return rect;
 }
 
-// The original layouts were drawn for a font whose texts fit at the framework's base; a wider font
-// would cut them, so the horizontal base grows by whole pixels until all fit.
+// The templates are laid out for a font whose texts fit at its own base; a wider substitute font would
+// cut them, so the horizontal base grows by whole pixels until all fit.
 DialogUnits UnitsFittingTexts(const DialogTemplate& dialogTemplate, const std::vector<QWidget*>& controls,
                               DialogUnits units) {
     const int nMaxBaseX = 4 * units.BaseX();

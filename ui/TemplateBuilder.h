@@ -24,7 +24,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 };
 
-// A group box drawn as the original system draws it: an etched frame with the title on its top line.
+// A group box: an etched frame with the title on its top line, the same on every style and platform.
 // It leaves its inside untouched, so whatever the page paints there (the chart) keeps its colours.
 class CGroupFrame : public QWidget {
     Q_OBJECT

@@ -20,8 +20,8 @@ QMessageBox::Icon IconOfType(unsigned type) {
     }
 }
 
-// A modal window shown during a wait (a calculation's notice) gets the ordinary arrow, as the original
-// framework gave it, and the wait cursor comes back when it closes.
+// A modal window shown during a wait (a calculation's notice) gets the ordinary arrow, since it waits for
+// the user rather than the program, and the wait cursor comes back when it closes.
 class ArrowWhileModal {
 public:
     ArrowWhileModal() : m_bWaiting(QApplication::overrideCursor() != nullptr) {

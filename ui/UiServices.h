@@ -5,7 +5,8 @@
 class QDialog;
 class QWidget;
 
-// Result codes and message box types, with the values the original window system used.
+// Result codes and message box types. The values are the program's long-standing ones; tests and
+// scripted answers use them, so they never change.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 constexpr unsigned MB_OK = 0x0;

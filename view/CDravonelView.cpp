@@ -7,10 +7,9 @@
 
 CDravonelView::CDravonelView(QWidget* pParent, Clock clock)
     : CFormView(kDravonelFormTemplate, pParent), m_clock(std::move(clock)) {
-    FillFromClock(*this, Now());
+    FillFromClock(m_form, Now());
+    UpdateCompactionStart();
     ConnectHandlers();
-    // Last: the disclaimer must be closed before the main window appears.
-    OnDisclaimer();
 }
 
 void CDravonelView::ConnectHandlers() {
@@ -54,12 +53,31 @@ void CDravonelView::OnDisclaimer() {
     disclaimer.DoModal();
 }
 
+bool CDravonelView::ReadForm() {
+    const bool bRead = UpdateData(true);
+    UpdateCompactionStart();
+    return bRead;
+}
+
+// The chart reads the start on the axis the radio names (0 SI, any other code English), as the start
+// time shown beside it must match the marker drawn.
+void CDravonelView::UpdateCompactionStart() {
+    const SimulationInputs& in = m_form.inputs;
+    CompactionStart& start = m_result.summary.start;
+    if (!m_bCalculated) {
+        start.dStartTemp = StartTemperatureForGrade(in.m_nPgHigh);
+        return;
+    }
+    start = ReadCompactionStart(m_result.curve, in.m_nPgHigh, DisplayUnitsOfCode(in.m_nUnits));
+    m_form.m_nStartTime = start.nStartTime;
+}
+
 PlotInputs CDravonelView::GetPlotInputs() const {
-    return PlotInputs{m_bCalculated != 0, m_nUnits, m_nPgHigh, m_dStopTime, *this};
+    return PlotInputs{m_bCalculated, DisplayUnitsOfCode(m_form.inputs.m_nUnits), m_result};
 }
 
 void CDravonelView::PrintTo(QPainter& painter, const QRect& pageRect) const {
-    PrintCoolingPage(painter, pageRect, Record(), GetPlotInputs());
+    PrintCoolingPage(painter, pageRect, m_form, GetPlotInputs());
 }
 
 std::time_t CDravonelView::Now() const { return m_clock ? m_clock() : std::time(nullptr); }

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "CFormView.h"
+#include "Calculation.h"
 #include "CoolingPlot.h"
-#include "CoolingSolver.h"
 #include "DataExchange.h"
 #include "FormRecord.h"
 #include "FormRules.h"
@@ -15,16 +15,18 @@
 
 class QPainter;
 
-// The input form: owns every input, the selected layer properties, the cooling curve, the compaction
-// window and the export file name, binds them to template 101 and handles every form event.
-class CDravonelView : public CFormView, public FormRecord, public SelectedProperties, public CoolingCurve {
+// The input form: holds the inputs with their labels, ranges and shown results, the layer properties of
+// the last calculation, the last calculation's result and the export file name; binds them to template
+// 101 and handles every form event. The chart and the printed page paint the held result; nothing is
+// settled by painting.
+class CDravonelView : public CFormView {
     Q_OBJECT
 public:
     // The local clock, seconds since the epoch; tests pass a fixed one.
     using Clock = std::function<std::time_t()>;
 
-    // Defaults of a fresh start, the paving date and time from `clock` (the system clock when empty),
-    // and, as the last step, the disclaimer shown modally, so it comes before the main window.
+    // Defaults of a fresh start and the paving date and time from `clock` (the system clock when
+    // empty). Shows nothing: the application shows the disclaimer before it makes the view.
     explicit CDravonelView(QWidget* pParent = nullptr, Clock clock = {});
 
     // First update (and again on a new document): writes the members into the controls and fixes
@@ -36,9 +38,6 @@ public:
     void EnableExport(bool bEnable);
     // Enables or disables both moisture lists (state first, then content).
     void EnableMoistureCombos(bool bEnable);
-    // Paints the chart now, so that m_dStartTemp and m_nStartTime are current on return; paints
-    // off-screen when the form is not on screen.
-    void RepaintPlot();
     // Clamps *pValue into [dMin, dMax] with the "Value Out of Range" box (lower limit tested first).
     void CheckRange(double* pValue, double dMax, double dMin);
 
@@ -61,15 +60,19 @@ public:
     void OnExportData();
     void OnDisclaimer();
 
-    // What the chart reads, as it stands now (for printing and tests).
+    // What the chart paints, as it stands now (for printing and tests).
     PlotInputs GetPlotInputs() const;
-    const FormRecord& Record() const { return *this; }
+    const FormRecord& Record() const { return m_form; }
     // One printed page of the current state: inputs, both results and the chart.
     void PrintTo(QPainter& painter, const QRect& pageRect) const;
 
-    int m_bCalculated = 0;        // set by the first calculation; the chart draws the curve only then
-    double m_dStartTemp = 120.0;  // C, settled by every paint from the high grade
-    QRect m_rectPlot;             // chart rectangle in page pixels, fixed by the first update
+    FormRecord m_form;  // the inputs as the form holds them, their labels and ranges, the results
+    SelectedProperties m_properties;  // of the last calculation, for a list that selects nothing
+    // The last calculation. Its start follows the high grade and the chart's units at once (before the
+    // first calculation only the start temperature means anything); the rest changes only by Calculate.
+    CalculationResult m_result{};
+    bool m_bCalculated = false;  // set by the first calculation; the chart draws the curve only then
+    QRect m_rectPlot;            // chart rectangle in page pixels, fixed by the first update
     std::string m_strExportFile =
         "Output.xls";  // last accepted report name; relative to the current directory
     CButton m_btnExport;
@@ -81,12 +84,19 @@ protected:
 
 private:
     void ConnectHandlers();
+    // Reads the form (UpdateData(true)) and brings the held start up to the grade and units just read.
+    // Returns false when a field refused its text (its prompt shown, the focus on it).
+    bool ReadForm();
+    // The start of the held result for the current high grade and chart units; once a curve exists also
+    // the start time, which the form shows.
+    void UpdateCompactionStart();
+    // Asks for a repaint of the chart's rectangle; a hidden form paints it when shown.
+    void RedrawPlot();
     void OnKillfocusRealField(RealField field);
-    // The work of both unit buttons: only for the button now checked, switches the form to nUnits
-    // (UNITS_SI or UNITS_ENGLISH), disables "Export Data" and redraws.
-    void SwitchUnits(int nButtonId, int nUnits);
+    // The work of both unit buttons: only for the button now checked, switches the form to `units`,
+    // disables "Export Data" and redraws.
+    void SwitchUnits(int nButtonId, UnitSystem units);
     std::time_t Now() const;
 
     Clock m_clock;
-    int m_nPaints = 0;  // counts paints, so RepaintPlot can tell whether the screen painted
 };

@@ -18,20 +18,29 @@ void ShowCoolingNotice(CoolingNotice notice) {
 
 }  // namespace
 
-// The form is written only after the chart has been painted, so the start time it shows is the one
-// just read off the new curve. A refused field does not stop the run: it goes on with the members as
-// the read left them.
+// The form is read first: a refused field (its prompt shown, the focus on it) ends the command before
+// the pause, and nothing is calculated. The members the read had reached go back to what they were, so
+// the curve, the results, "Export Data" and what an export would write all stay as the last
+// calculation left them; the next read takes the fields up again.
+// The engine gives the whole answer, the start included; the chart only paints it.
 void CDravonelView::OnCalculate() {
+    const FormRecord before = m_form;
+    if (!ReadForm()) {
+        m_form = before;
+        UpdateCompactionStart();
+        return;
+    }
     UiServices& services = UiServices::Current();
     services.BeginWaitCursor();
     services.Sleep(500);
-    UpdateData(true);
-    m_bCalculated = 1;
+    m_bCalculated = true;
     EnableExport(true);
-    const CalculationResult result = RunCalculation(*this, *this, *this);
-    ShowCoolingNotice(result.stop.notice);
-    m_dStopTime = result.stop.dStopTime;
-    RepaintPlot();
+    m_result = RunCalculation(m_form.inputs, m_properties);
+    m_properties = SelectedPropertiesOf(m_result.summary.normalized);
+    m_form.m_nStartTime = m_result.summary.start.nStartTime;
+    ShowCoolingNotice(m_result.summary.stop.notice);
+    m_form.m_dStopTime = m_result.summary.stop.dStopTime;
     UpdateData(false);
+    RedrawPlot();
     services.EndWaitCursor();
 }

@@ -2,8 +2,9 @@
 
 #include <QRect>
 
-// The cooling chart's geometry in whole pixels. R follows the old rectangle convention: right and bottom
-// are the first pixels outside the rectangle, so a QRect(l, t, w, h) stands for (l, t, l + w, t + h).
+// The cooling chart's geometry in whole pixels. R takes exclusive edges: right and bottom are the first
+// pixels outside the rectangle, so a QRect(l, t, w, h) stands for (l, t, l + w, t + h) and the chart's
+// offsets below count from those edges.
 struct ChartFrame {
     static constexpr double kPerMinute = 0.008333333333333333;  // nearest double to 1/120: 120-minute axis
 

@@ -7,6 +7,7 @@
 
 #include "ChartFrame.h"
 #include "CompactionWindow.h"
+#include "UnitConversion.h"
 
 namespace {
 
@@ -25,21 +26,23 @@ struct TemperatureAxis {
     double dFactor;        // per degree, as a fraction of the axis height (negative: y grows down)
     double dStopTemp;      // STOP_TEMPERATURE in axis units
     double dStopFraction;  // stop level as a fraction of the axis height
-    bool bFahrenheit;      // curve values are converted with T * 1.8 + 32
+    bool bFahrenheit;      // curve values are shown with CelsiusToFahrenheit
     bool bEndsAtBase;      // the first sample at or below the base ends the curve (else it is skipped)
     const char* pszTitle;
 
-    double ToAxis(double dTempC) const { return bFahrenheit ? dTempC * 1.8 + 32.0 : dTempC; }
+    double ToAxis(double dTempC) const { return bFahrenheit ? CelsiusToFahrenheit(dTempC) : dTempC; }
 };
 
+// (79.5 - 65)/100 and, on the English axis, -1/180 and (175.1 - 135)/180 written out to the last digit,
+// so pixel places never drift with the way a compiler folds the quotients.
 constexpr TemperatureAxis kSiAxis{65, 165, 10, -0.01, STOP_TEMPERATURE, 0.145, false, false, "Temperature,C"};
-// -1/180 and (175.1 - 135)/180 written out to the last digit, so pixel places never drift.
 constexpr TemperatureAxis kEnglishAxis{
-    135, 315, 20, -0.005555555555555556, 175.1, 0.22277777777777774, true, true, "Temperature,F"};
+    135, 315, 20, -0.005555555555555556, kStopTemperatureF, 0.22277777777777774, true, true, "Temperature,F"};
 
-// A horizontal or vertical line as the old device context drew it: from the start pixel up to but not
-// including the end pixel. A 2-pixel pen covers the ideal pixel and the one above it (horizontal lines)
-// or to its left (vertical lines), as a pen centred on the line covers pixel centres.
+// A horizontal or vertical line of whole pixels: from the start pixel up to but not including the end
+// pixel, so a marker dropped to the time axis stops one pixel above it and leaves the axis whole. A
+// 2-pixel pen covers the ideal pixel and the one above it (horizontal lines) or to its left (vertical
+// lines), as a pen centred on the line covers pixel centres.
 void DrawLine(QPainter& dc, int x1, int y1, int x2, int y2, const QColor& color, int nWidth) {
     if (x1 == x2 && y1 == y2) return;
     if (y1 == y2) {
@@ -137,9 +140,9 @@ void DrawStopMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& ax
 }
 
 void DrawStartMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& axis,
-                     const CoolingCurve& curve, double dStartTempC, int nUnits) {
+                     const CoolingCurve& curve, double dStartTempC, UnitSystem axisUnits) {
     // The same sample FindStartTime reads the start time from, so marker and time always agree.
-    const int nSample = FindStartSample(curve, dStartTempC, nUnits);
+    const int nSample = FindStartSample(curve, dStartTempC, axisUnits);
     if (nSample < 0) return;
     const int ya = f.Y(axis.ToAxis(dStartTempC), axis.nBase, axis.dFactor);
     const int xi = f.X(curve.m_dCurveTime[nSample]);
@@ -149,9 +152,8 @@ void DrawStartMarker(QPainter& dc, const ChartFrame& f, const TemperatureAxis& a
 
 }  // namespace
 
-PlotOutcome PaintCoolingPlot(QPainter& dc, const QRect& rectPlot, const PlotInputs& inputs) {
-    PlotOutcome outcome{StartTemperatureForGrade(inputs.nPgHigh), false, 0};
-    // The axes and texts take the pen the painter brings, as the chart always took the context's own.
+void PaintCoolingPlot(QPainter& dc, const QRect& rectPlot, const PlotInputs& inputs) {
+    // The axes and texts take the pen the painter brings: black on the form, whatever the page uses.
     const QColor initialColor = dc.pen().color();
 
     dc.save();
@@ -160,22 +162,19 @@ PlotOutcome PaintCoolingPlot(QPainter& dc, const QRect& rectPlot, const PlotInpu
     dc.setBackgroundMode(Qt::TransparentMode);
 
     const ChartFrame frame(rectPlot);
-    const int nUnits = inputs.nUnits == 0 ? 0 : 1;
-    const TemperatureAxis& axis = nUnits == 0 ? kSiAxis : kEnglishAxis;
+    const TemperatureAxis& axis = inputs.axisUnits == UnitSystem::SI ? kSiAxis : kEnglishAxis;
     DrawFrame(dc, frame, axis, initialColor);
 
     if (inputs.bCalculated) {
-        const CoolingCurve& curve = inputs.curve;
+        const CalculationSummary& summary = inputs.result.summary;
+        const CoolingCurve& curve = inputs.result.curve;
         // A solver curve ends within the arrays; anything else is held inside them.
         const int nLast = std::clamp(curve.m_nLastSample, 0, kCurveCapacity - 1);
         DrawTemperatureTicks(dc, frame, axis, initialColor);
         DrawCurve(dc, frame, axis, curve, nLast);
-        DrawStopMarker(dc, frame, axis, curve, nLast, inputs.dStopTime);
-        DrawStartMarker(dc, frame, axis, curve, outcome.dStartTemp, nUnits);
-        outcome.bStartTimeSet = true;
-        outcome.nStartTime = FindStartTime(curve, outcome.dStartTemp, nUnits);
+        DrawStopMarker(dc, frame, axis, curve, nLast, summary.stop.dStopTime);
+        DrawStartMarker(dc, frame, axis, curve, summary.start.dStartTemp, inputs.axisUnits);
     }
 
     dc.restore();
-    return outcome;
 }

@@ -1,32 +1,35 @@
 #include "CDravonelView.h"
 
 // Day corrections are silent; an out-of-range month, year, hour or minute is refused by the read of
-// the form itself and stays on display until corrected.
+// the form itself and stays on display until corrected. February has 29 days in a leap year of the
+// year as last read.
 
 void CDravonelView::OnUpdateTime() {
-    UpdateData(true);
-    FillFromClock(*this, Now());
+    ReadForm();
+    FillFromClock(m_form, Now());
     EnableExport(false);
     UpdateData(false);
 }
 
 void CDravonelView::OnKillfocusDay() {
-    UpdateData(true);
+    ReadForm();
     EnableExport(false);
-    CorrectDayOnLeave(&m_nDay, m_nMonth);
+    SimulationInputs& in = m_form.inputs;
+    CorrectDayOnLeave(&in.m_nDay, in.m_nYear, in.m_nMonth);
     UpdateData(false);
 }
 
 void CDravonelView::OnKillfocusMonth() {
-    UpdateData(true);
-    LimitDayToMonth(&m_nDay, m_nMonth);
+    ReadForm();
+    SimulationInputs& in = m_form.inputs;
+    LimitDayToMonth(&in.m_nDay, in.m_nYear, in.m_nMonth);
     EnableExport(false);
     UpdateData(false);
 }
 
 void CDravonelView::OnKillfocusHour() {
     // The read of the form is where an hour outside 0 to 24 is refused.
-    UpdateData(true);
+    ReadForm();
     EnableExport(false);
     UpdateData(false);
 }

@@ -30,8 +30,8 @@ void CDravonelView::OnExportData() {
     if (exportDialog.DoModal() != IDOK) return;
     m_strExportFile = exportDialog.m_strFileName;
 
-    const ReportResults results{m_dStartTemp, m_nStartTime, m_dStopTime};
-    const std::string report = WriteReport(*this, results, *this, LocalTime(Now()));
+    const ReportResults results{m_result.summary.start.dStartTemp, m_form.m_nStartTime, m_form.m_dStopTime};
+    const std::string report = WriteReport(m_form.inputs, results, m_result.curve, LocalTime(Now()));
     std::string error;
     if (WriteFileAtomically(m_strExportFile, report, &error))
         MessageBox(kExportedText, kExportedCaption, MB_OK | MB_ICONINFORMATION);

@@ -14,10 +14,10 @@ void CDravonelView::CheckRange(double* pValue, double dMax, double dMin) {
 // Runs whenever the focus leaves the field, changed or not: a refused read leaves the member's previous
 // value, which is still checked, rounded and shown again.
 void CDravonelView::OnKillfocusRealField(RealField field) {
-    UpdateData(true);
-    const RealFieldBinding binding = BindRealField(*this, field);
+    ReadForm();
+    const RealFieldBinding binding = BindRealField(m_form, field);
     CheckRange(binding.pValue, binding.dMax, binding.dMin);
-    RoundValue(binding.pValue);
+    *binding.pValue = RoundValue(*binding.pValue);
     EnableExport(false);
     UpdateData(false);
 }

@@ -43,40 +43,41 @@ QString Field(const char* pszLabel, double dValue, const std::string& strUnit) {
 QString Entry(const char* pszLabel, const QString& value) { return QString(pszLabel) + ' ' + value; }
 
 PrintColumn LeftColumn(const FormRecord& r) {
-    const QString grade = ListEntry(kPgHighNames, r.m_nPgHigh) + ListEntry(kPgLowNames, r.m_nPgLow);
+    const QString grade =
+        ListEntry(kPgHighNames, r.inputs.m_nPgHigh) + ListEntry(kPgLowNames, r.inputs.m_nPgLow);
     return {
         {true, "Environmental Conditions"},
-        {false, Field("Ambient Air Temp.:", r.m_dAirTemp, r.m_strAirTempUnit)},
-        {false, Field("Average Wind Speed:", r.m_dWindSpeed, r.m_strWindUnit)},
-        {false, Entry("Sky Conditions:", ListEntry(kSkyConditionNames, r.m_nSkyCondition))},
-        {false, Field("Latitude (Deg North):", r.m_dLatitude, "")},
+        {false, Field("Ambient Air Temp.:", r.inputs.m_dAirTemp, r.m_strAirTempUnit)},
+        {false, Field("Average Wind Speed:", r.inputs.m_dWindSpeed, r.m_strWindUnit)},
+        {false, Entry("Sky Conditions:", ListEntry(kSkyConditionNames, r.inputs.m_nSkyCondition))},
+        {false, Field("Latitude (Deg North):", r.inputs.m_dLatitude, "")},
         {true, "Mix Specifications"},
-        {false, Entry("Mix Type:", ListEntry(kMixTypeNames, r.m_nMixType))},
+        {false, Entry("Mix Type:", ListEntry(kMixTypeNames, r.inputs.m_nMixType))},
         {false, Entry("PG Grade:", grade)},
-        {false, Field("Lift Thickness:", r.m_dLiftThickness, r.m_strLiftUnit)},
-        {false, Field("Delivery Temp:", r.m_dDeliveryTemp, r.m_strDeliveryTempUnit)},
+        {false, Field("Lift Thickness:", r.inputs.m_dLiftThickness, r.m_strLiftUnit)},
+        {false, Field("Delivery Temp:", r.inputs.m_dDeliveryTemp, r.m_strDeliveryTempUnit)},
     };
 }
 
 PrintColumn RightColumn(const FormRecord& r) {
     return {
         {true, "Existing Surface"},
-        {false, Entry("Material Type:", ListEntry(kMaterialTypeNames, r.m_nMaterialType))},
-        {false, Entry("Moisture Content:", ListEntry(kMoistureContentNames, r.m_nMoistureContent))},
-        {false, Entry("State of Moisture:", ListEntry(kMoistureStateNames, r.m_nMoistureState))},
-        {false, Field("Surface Temp.:", r.m_dSurfaceTemp, r.m_strSurfaceTempUnit)},
+        {false, Entry("Material Type:", ListEntry(kMaterialTypeNames, r.inputs.m_nMaterialType))},
+        {false, Entry("Moisture Content:", ListEntry(kMoistureContentNames, r.inputs.m_nMoistureContent))},
+        {false, Entry("State of Moisture:", ListEntry(kMoistureStateNames, r.inputs.m_nMoistureState))},
+        {false, Field("Surface Temp.:", r.inputs.m_dSurfaceTemp, r.m_strSurfaceTempUnit)},
         {true, "Units"},
-        {false, r.m_nUnits == UNITS_SI ? QString("SI") : QString("English")},
+        {false, DisplayUnitsOfCode(r.inputs.m_nUnits) == UnitSystem::SI ? QString("SI") : QString("English")},
     };
 }
 
 PrintColumn HeaderLines(const FormRecord& r) {
     return {
         {false, QString("Paving date: Month %1, Day %2, Year %3")
-                    .arg(Text(FormatFieldInt(r.m_nMonth)), Text(FormatFieldInt(r.m_nDay)),
-                         Text(FormatFieldInt(r.m_nYear)))},
+                    .arg(Text(FormatFieldInt(r.inputs.m_nMonth)), Text(FormatFieldInt(r.inputs.m_nDay)),
+                         Text(FormatFieldInt(r.inputs.m_nYear)))},
         {false, QString("Paving time (military): Hour %1, Minutes %2")
-                    .arg(Text(FormatFieldInt(r.m_nHour)), Text(FormatFieldInt(r.m_nMinute)))},
+                    .arg(Text(FormatFieldInt(r.inputs.m_nHour)), Text(FormatFieldInt(r.inputs.m_nMinute)))},
     };
 }
 
@@ -126,11 +127,10 @@ int TextBlockLines() {
 }
 
 // The chart inside a frame captioned like the form's group box, scaled as a whole into `area`.
-PlotOutcome DrawChart(QPainter& painter, const QRect& area, const PlotInputs& plot) {
+void DrawChart(QPainter& painter, const QRect& area, const PlotInputs& plot) {
     const double scale =
         std::min(area.width() / double(kChartBoxWidthPx), area.height() / double(kChartBoxHeightPx));
-    if (scale <= 0.0)
-        return PaintCoolingPlot(painter, QRect(), plot);  // still settles the outcome; nothing shows
+    if (scale <= 0.0) return;  // no room for a chart
 
     painter.save();
     painter.translate(area.left() + (area.width() - kChartBoxWidthPx * scale) / 2.0, area.top());
@@ -153,10 +153,8 @@ PlotOutcome DrawChart(QPainter& painter, const QRect& area, const PlotInputs& pl
     painter.drawText(QPoint(8, metrics.ascent()), caption);
     // The same inset the form gives its chart: a fifteenth of the box's width on every side.
     const int nInset = box.width() / 15;
-    const PlotOutcome outcome =
-        PaintCoolingPlot(painter, box.adjusted(nInset, nInset, -nInset, -nInset), plot);
+    PaintCoolingPlot(painter, box.adjusted(nInset, nInset, -nInset, -nInset), plot);
     painter.restore();
-    return outcome;
 }
 
 }  // namespace
@@ -171,11 +169,9 @@ void PrintCoolingPage(QPainter& painter, const QRect& pageRect, const FormRecord
     const PageFonts fonts = scale < 1.0 ? MakeFonts(painter.font(), painter.device(), scale) : natural;
     const int nGap = fonts.nLineHeight;
 
-    // The chart first: it settles the start time that the results below report.
     const int nChartTop = pageRect.top() + fonts.nLineHeight * TextBlockLines();
-    const PlotOutcome outcome = DrawChart(
-        painter, QRect(pageRect.left(), nChartTop, pageRect.width(), pageRect.bottom() - nChartTop), plot);
-    const int nStartTime = outcome.bStartTimeSet ? outcome.nStartTime : record.m_nStartTime;
+    DrawChart(painter, QRect(pageRect.left(), nChartTop, pageRect.width(), pageRect.bottom() - nChartTop),
+              plot);
 
     painter.setPen(Qt::black);
     painter.setFont(fonts.title);
@@ -189,7 +185,7 @@ void PrintCoolingPage(QPainter& painter, const QRect& pageRect, const FormRecord
     const int yLeft = DrawColumn(painter, fonts, LeftColumn(record), pageRect.left(), y, nHalf - nGap);
     const int yRight = DrawColumn(painter, fonts, RightColumn(record), pageRect.left() + nHalf, y, nHalf);
     y = std::max(yLeft, yRight) + nGap;
-    DrawColumn(painter, fonts, ResultLines(nStartTime, record.m_dStopTime), pageRect.left(), y,
+    DrawColumn(painter, fonts, ResultLines(record.m_nStartTime, record.m_dStopTime), pageRect.left(), y,
                pageRect.width());
     painter.restore();
 }

@@ -1,9 +1,9 @@
 #include "CDravonelView.h"
 
 void CDravonelView::OnSelchangeMaterialType() {
-    UpdateData(true);
+    ReadForm();
     EnableExport(false);
-    switch (ApplyMaterialRule(*this)) {
+    switch (ApplyMaterialRule(m_form)) {
         case MoistureLists::Disabled:
             EnableMoistureCombos(false);
             break;
@@ -16,10 +16,10 @@ void CDravonelView::OnSelchangeMaterialType() {
     UpdateData(false);
 }
 
-// The start time depends on the high grade only through the chart, so the chart is painted before the
-// form is written. A new grade does not invalidate the last calculation: "Export Data" stays as it is.
+// The read brings the start to the new grade (ReadForm), so the form shows its start time at once and
+// the chart's marker moves. A new grade does not invalidate the last calculation: "Export Data" stays.
 void CDravonelView::OnSelchangePgHigh() {
-    UpdateData(true);
-    RepaintPlot();
+    ReadForm();
     UpdateData(false);
+    RedrawPlot();
 }

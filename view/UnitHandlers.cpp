@@ -4,15 +4,16 @@
 // Both handlers run only for the button that is now checked; a click on the current system converts
 // nothing but still re-reads the form, disables "Export Data" and redraws the chart.
 
-void CDravonelView::OnUnitsSI() { SwitchUnits(IDC_UNITS_SI, UNITS_SI); }
+void CDravonelView::OnUnitsSI() { SwitchUnits(IDC_UNITS_SI, UnitSystem::SI); }
 
-void CDravonelView::OnUnitsEnglish() { SwitchUnits(IDC_UNITS_ENGLISH, UNITS_ENGLISH); }
+void CDravonelView::OnUnitsEnglish() { SwitchUnits(IDC_UNITS_ENGLISH, UnitSystem::English); }
 
-void CDravonelView::SwitchUnits(int nButtonId, int nUnits) {
+// The read takes the radio's new code, so the start is read on the new axis before the form shows it.
+void CDravonelView::SwitchUnits(int nButtonId, UnitSystem units) {
     if (!IsDlgButtonChecked(nButtonId)) return;
-    UpdateData(true);
+    ReadForm();
     EnableExport(false);
-    ApplyUnitSystem(*this, nUnits);
+    if (ApplyUnitSystem(m_form, units)) UpdateCompactionStart();
     UpdateData(false);
-    RepaintPlot();
+    RedrawPlot();
 }

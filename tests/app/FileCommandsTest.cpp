@@ -68,7 +68,7 @@ void FileCommandsTest::newRerunsFirstUpdateAndKeepsInputs() {
 
     QCOMPARE(started.Edit(IDC_MINUTE).text(), QStringLiteral("30"));
     QCOMPARE(started.Edit(IDC_AIR_TEMP).text(), QStringLiteral("61"));
-    QCOMPARE(started.View().m_dAirTemp, 61.0);
+    QCOMPARE(started.View().m_form.inputs.m_dAirTemp, 61.0);
     QCOMPARE(started.Frame().windowTitle(), QStringLiteral("Untitled - Dravonel"));
     QVERIFY(started.ui.m_messages.empty());
 }

@@ -62,7 +62,7 @@ void StartupTest::firstFieldIsTypedOver() {
     QTest::keyClicks(QApplication::focusWidget(), "14");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(started.Edit(IDC_HOUR).text(), QStringLiteral("14"));
-    QCOMPARE(started.View().m_nHour, 14);
+    QCOMPARE(started.View().m_form.inputs.m_nHour, 14);
     QVERIFY(started.ui.m_messages.empty());
 }
 

@@ -91,9 +91,8 @@ TEST(RunCli, JsonNumbersReadBackToTheEngineDoubles) {
 
     const CliParseResult parsed = ParseCommandLine(With(RunAArgs(), {"--pg-high", "46"}), kNow);
     ASSERT_TRUE(parsed.bOk);
-    SelectedProperties properties;
-    CoolingCurve curve;
-    const CalculationResult result = RunCalculation(parsed.request.record, properties, curve);
+    const CalculationResult result = RunCalculation(parsed.request.record.inputs);
+    const CoolingCurve& curve = result.curve;
 
     const std::vector<CurvePoint> points = CurveOf(outcome.strOut);
     ASSERT_EQ(points.size(), static_cast<std::size_t>(curve.m_nLastSample + 1));
@@ -107,7 +106,7 @@ TEST(RunCli, JsonNumbersReadBackToTheEngineDoubles) {
     double dAbsorbed = 0.0;
     const char* p = outcome.strOut.data() + at + boundary.size();
     std::from_chars(p, p + 40, dAbsorbed);
-    EXPECT_EQ(dAbsorbed, result.boundary.dAbsorbedSolar);
+    EXPECT_EQ(dAbsorbed, result.summary.boundary.dAbsorbedSolar);
     EXPECT_NE(outcome.strOut.find("\"start_temp_c\": 110,"), std::string::npos);
 }
 

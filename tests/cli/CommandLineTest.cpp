@@ -31,7 +31,7 @@ class AcceptedNumberOption : public testing::TestWithParam<AcceptedNumber> {};
 
 TEST_P(AcceptedNumberOption, HoldsTheValueAsTheFormShowsIt) {
     const CliRequest request = Parsed(GetParam().args);
-    EXPECT_EQ(request.record.*GetParam().member, GetParam().expected);
+    EXPECT_EQ(request.record.inputs.*GetParam().member, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,14 +88,14 @@ class AcceptedChoiceOption : public testing::TestWithParam<AcceptedChoice> {};
 
 TEST_P(AcceptedChoiceOption, SelectsTheEntry) {
     const CliRequest request = Parsed(GetParam().args);
-    EXPECT_EQ(request.record.*GetParam().member, GetParam().expected);
+    EXPECT_EQ(request.record.inputs.*GetParam().member, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, AcceptedChoiceOption,
     testing::Values(
-        AcceptedChoice{"EnglishByDefault", {}, &SimulationInputs::m_nUnits, UNITS_ENGLISH},
-        AcceptedChoice{"SiUnits", {"--units", "si"}, &SimulationInputs::m_nUnits, UNITS_SI},
+        AcceptedChoice{"EnglishByDefault", {}, &SimulationInputs::m_nUnits, UnitCode(UnitSystem::English)},
+        AcceptedChoice{"SiUnits", {"--units", "si"}, &SimulationInputs::m_nUnits, UnitCode(UnitSystem::SI)},
         AcceptedChoice{"SkyByText", {"--sky", "Partly Cloudy"}, &SimulationInputs::m_nSkyCondition, 2},
         AcceptedChoice{"SkyByIndexWithEquals", {"--sky=4"}, &SimulationInputs::m_nSkyCondition, 4},
         AcceptedChoice{"MixByText", {"--mix", "Superpave-Coarse"}, &SimulationInputs::m_nMixType, 3},
@@ -235,15 +235,15 @@ TEST(ParseCommandLine, DefaultsAreAFreshFormDatedNow) {
     const CliRequest request = Parsed({});
     std::tm local{};
     ASSERT_NE(localtime_r(&kNow, &local), nullptr);
-    EXPECT_EQ(request.record.m_nYear, local.tm_year + 1900);
-    EXPECT_EQ(request.record.m_nMonth, local.tm_mon + 1);
-    EXPECT_EQ(request.record.m_nDay, local.tm_mday);
-    EXPECT_EQ(request.record.m_nHour, local.tm_hour);
-    EXPECT_EQ(request.record.m_nMinute, local.tm_min);
-    EXPECT_EQ(request.record.m_nMaterialType, 2);
-    EXPECT_EQ(request.record.m_nMoistureContent, 0);
-    EXPECT_EQ(request.record.m_nMoistureState, 1);
-    EXPECT_EQ(request.record.m_nPgHigh, 4);
+    EXPECT_EQ(request.record.inputs.m_nYear, local.tm_year + 1900);
+    EXPECT_EQ(request.record.inputs.m_nMonth, local.tm_mon + 1);
+    EXPECT_EQ(request.record.inputs.m_nDay, local.tm_mday);
+    EXPECT_EQ(request.record.inputs.m_nHour, local.tm_hour);
+    EXPECT_EQ(request.record.inputs.m_nMinute, local.tm_min);
+    EXPECT_EQ(request.record.inputs.m_nMaterialType, 2);
+    EXPECT_EQ(request.record.inputs.m_nMoistureContent, 0);
+    EXPECT_EQ(request.record.inputs.m_nMoistureState, 1);
+    EXPECT_EQ(request.record.inputs.m_nPgHigh, 4);
     EXPECT_EQ(request.format, CliFormat::Report);
     EXPECT_FALSE(request.bHasOutput);
 }

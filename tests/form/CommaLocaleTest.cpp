@@ -17,9 +17,9 @@ TEST_F(CommaLocale, FieldsKeepTheFullStop) {
     EXPECT_EQ(FormatFieldDouble(FieldValueAsShown(3.145)), "3.15");
 
     FormRecord record;
-    ApplyUnitSystem(record, UNITS_SI);
-    EXPECT_EQ(FormatFieldDouble(record.m_dDeliveryTemp), "148.89");
-    EXPECT_EQ(FormatFieldDouble(record.m_dWindSpeed), "8.05");
+    ApplyUnitSystem(record, UnitSystem::SI);
+    EXPECT_EQ(FormatFieldDouble(record.inputs.m_dDeliveryTemp), "148.89");
+    EXPECT_EQ(FormatFieldDouble(record.inputs.m_dWindSpeed), "8.05");
 }
 
 }  // namespace

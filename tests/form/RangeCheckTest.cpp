@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Leaving a field: clamp, then round to hundredths; the result is compared as the field shows it.
 struct LeaveRow {
     const char* name;
-    int nUnits;
+    UnitSystem units;
     RealField field;
     double dTyped;
     RangeCheck expected;
@@ -56,13 +56,13 @@ class LeaveRealField : public testing::TestWithParam<LeaveRow> {};
 TEST_P(LeaveRealField, ClampsThenRounds) {
     const LeaveRow& row = GetParam();
     FormRecord record;
-    ApplyUnitSystem(record, row.nUnits);
+    ApplyUnitSystem(record, row.units);
     const RealFieldBinding binding = BindRealField(record, row.field);
     *binding.pValue = row.dTyped;
 
     const RangeCheck outcome = TestRange(*binding.pValue, binding.dMax, binding.dMin);
     ApplyRangeCheck(binding.pValue, outcome, binding.dMax, binding.dMin);
-    RoundValue(binding.pValue);
+    *binding.pValue = RoundValue(*binding.pValue);
 
     EXPECT_EQ(outcome, row.expected);
     EXPECT_EQ(FormatFieldDouble(*binding.pValue), row.shown);
@@ -70,35 +70,40 @@ TEST_P(LeaveRealField, ClampsThenRounds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Form, LeaveRealField,
-    testing::Values(
-        LeaveRow{"AirTooHot", UNITS_ENGLISH, RealField::AirTemp, 130.0, RangeCheck::SetToMaximum, "120"},
-        LeaveRow{"AirTooCold", UNITS_ENGLISH, RealField::AirTemp, -50.0, RangeCheck::SetToMinimum, "-40"},
-        LeaveRow{"AirRoundsOntoMaximumSilently", UNITS_ENGLISH, RealField::AirTemp, 119.996,
-                 RangeCheck::InRange, "120"},
-        LeaveRow{"AirJustAboveMaximum", UNITS_ENGLISH, RealField::AirTemp, 120.004, RangeCheck::SetToMaximum,
-                 "120"},
-        LeaveRow{"LiftBelowMinimum", UNITS_ENGLISH, RealField::LiftThickness, 0.4, RangeCheck::SetToMinimum,
-                 "0.5"},
-        LeaveRow{"LiftRoundsDown", UNITS_ENGLISH, RealField::LiftThickness, 3.14159, RangeCheck::InRange,
-                 "3.14"},
-        LeaveRow{"LiftRoundsHalfUp", UNITS_ENGLISH, RealField::LiftThickness, 3.145, RangeCheck::InRange,
-                 "3.15"},
-        LeaveRow{"SurfaceNegativeCutTowardZero", UNITS_ENGLISH, RealField::SurfaceTemp, -12.345,
-                 RangeCheck::InRange, "-12.34"},
-        LeaveRow{"SurfaceNearMinimum", UNITS_ENGLISH, RealField::SurfaceTemp, -39.996, RangeCheck::InRange,
-                 "-39.99"},
-        LeaveRow{"LatitudeAboveNinety", UNITS_ENGLISH, RealField::Latitude, 95.0, RangeCheck::SetToMaximum,
-                 "90"},
-        LeaveRow{"LatitudeSouth", UNITS_ENGLISH, RealField::Latitude, -10.0, RangeCheck::SetToMinimum, "0"},
-        LeaveRow{"LatitudeRoundsUp", UNITS_ENGLISH, RealField::Latitude, 44.999, RangeCheck::InRange, "45"},
-        LeaveRow{"WindNegative", UNITS_ENGLISH, RealField::WindSpeed, -5.0, RangeCheck::SetToMinimum, "0"},
-        LeaveRow{"DeliveryTooCold", UNITS_ENGLISH, RealField::DeliveryTemp, 140.0, RangeCheck::SetToMinimum,
-                 "150"},
-        LeaveRow{"SiLiftTooThick", UNITS_SI, RealField::LiftThickness, 300.0, RangeCheck::SetToMaximum,
-                 "254"},
-        LeaveRow{"SiDeliveryLeftBySwitch", UNITS_SI, RealField::DeliveryTemp, 157.22,
-                 RangeCheck::SetToMaximum, "157.2"},
-        LeaveRow{"SiAirTooHot", UNITS_SI, RealField::AirTemp, 49.0, RangeCheck::SetToMaximum, "48.89"}),
+    testing::Values(LeaveRow{"AirTooHot", UnitSystem::English, RealField::AirTemp, 130.0,
+                             RangeCheck::SetToMaximum, "120"},
+                    LeaveRow{"AirTooCold", UnitSystem::English, RealField::AirTemp, -50.0,
+                             RangeCheck::SetToMinimum, "-40"},
+                    LeaveRow{"AirRoundsOntoMaximumSilently", UnitSystem::English, RealField::AirTemp, 119.996,
+                             RangeCheck::InRange, "120"},
+                    LeaveRow{"AirJustAboveMaximum", UnitSystem::English, RealField::AirTemp, 120.004,
+                             RangeCheck::SetToMaximum, "120"},
+                    LeaveRow{"LiftBelowMinimum", UnitSystem::English, RealField::LiftThickness, 0.4,
+                             RangeCheck::SetToMinimum, "0.5"},
+                    LeaveRow{"LiftRoundsDown", UnitSystem::English, RealField::LiftThickness, 3.14159,
+                             RangeCheck::InRange, "3.14"},
+                    LeaveRow{"LiftRoundsHalfUp", UnitSystem::English, RealField::LiftThickness, 3.145,
+                             RangeCheck::InRange, "3.15"},
+                    LeaveRow{"SurfaceNegativeCutTowardZero", UnitSystem::English, RealField::SurfaceTemp,
+                             -12.345, RangeCheck::InRange, "-12.34"},
+                    LeaveRow{"SurfaceNearMinimum", UnitSystem::English, RealField::SurfaceTemp, -39.996,
+                             RangeCheck::InRange, "-39.99"},
+                    LeaveRow{"LatitudeAboveNinety", UnitSystem::English, RealField::Latitude, 95.0,
+                             RangeCheck::SetToMaximum, "90"},
+                    LeaveRow{"LatitudeSouth", UnitSystem::English, RealField::Latitude, -10.0,
+                             RangeCheck::SetToMinimum, "0"},
+                    LeaveRow{"LatitudeRoundsUp", UnitSystem::English, RealField::Latitude, 44.999,
+                             RangeCheck::InRange, "45"},
+                    LeaveRow{"WindNegative", UnitSystem::English, RealField::WindSpeed, -5.0,
+                             RangeCheck::SetToMinimum, "0"},
+                    LeaveRow{"DeliveryTooCold", UnitSystem::English, RealField::DeliveryTemp, 140.0,
+                             RangeCheck::SetToMinimum, "150"},
+                    LeaveRow{"SiLiftTooThick", UnitSystem::SI, RealField::LiftThickness, 300.0,
+                             RangeCheck::SetToMaximum, "254"},
+                    LeaveRow{"SiDeliveryLeftBySwitch", UnitSystem::SI, RealField::DeliveryTemp, 157.22,
+                             RangeCheck::SetToMaximum, "157.2"},
+                    LeaveRow{"SiAirTooHot", UnitSystem::SI, RealField::AirTemp, 49.0,
+                             RangeCheck::SetToMaximum, "48.89"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RealFieldBindings, NameTheFieldsMemberAndItsLimits) {
@@ -110,18 +115,22 @@ TEST(RealFieldBindings, NameTheFieldsMemberAndItsLimits) {
         const double* pMin;
     };
     const Expected table[] = {
-        {RealField::AirTemp, &record.m_dAirTemp, &record.m_dAirTempMax, &record.m_dAirTempMin},
-        {RealField::WindSpeed, &record.m_dWindSpeed, &record.m_dWindSpeedMax, &record.m_dWindSpeedMin},
-        {RealField::LiftThickness, &record.m_dLiftThickness, &record.m_dLiftThicknessMax,
-         &record.m_dLiftThicknessMin},
-        {RealField::DeliveryTemp, &record.m_dDeliveryTemp, &record.m_dDeliveryTempMax,
-         &record.m_dDeliveryTempMin},
-        {RealField::SurfaceTemp, &record.m_dSurfaceTemp, &record.m_dSurfaceTempMax,
-         &record.m_dSurfaceTempMin},
-        {RealField::Latitude, &record.m_dLatitude, &record.m_dLatitudeMax, &record.m_dLatitudeMin},
+        {RealField::AirTemp, &record.inputs.m_dAirTemp, &record.ranges.m_dAirTempMax,
+         &record.ranges.m_dAirTempMin},
+        {RealField::WindSpeed, &record.inputs.m_dWindSpeed, &record.ranges.m_dWindSpeedMax,
+         &record.ranges.m_dWindSpeedMin},
+        {RealField::LiftThickness, &record.inputs.m_dLiftThickness, &record.ranges.m_dLiftThicknessMax,
+         &record.ranges.m_dLiftThicknessMin},
+        {RealField::DeliveryTemp, &record.inputs.m_dDeliveryTemp, &record.ranges.m_dDeliveryTempMax,
+         &record.ranges.m_dDeliveryTempMin},
+        {RealField::SurfaceTemp, &record.inputs.m_dSurfaceTemp, &record.ranges.m_dSurfaceTempMax,
+         &record.ranges.m_dSurfaceTempMin},
+        {RealField::Latitude, &record.inputs.m_dLatitude, &record.ranges.m_dLatitudeMax,
+         &record.ranges.m_dLatitudeMin},
     };
-    for (int nUnits : {UNITS_ENGLISH, UNITS_SI}) {
-        ApplyUnitSystem(record, nUnits);
+    for (UnitSystem units : {UnitSystem::English, UnitSystem::SI}) {
+        ApplyUnitSystem(record, units);
+        const int nUnits = UnitCode(units);
         for (const Expected& row : table) {
             const RealFieldBinding binding = BindRealField(record, row.field);
             EXPECT_EQ(binding.pValue, row.pValue) << static_cast<int>(row.field);

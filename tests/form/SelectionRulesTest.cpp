@@ -20,12 +20,12 @@ class MaterialRule : public testing::TestWithParam<MaterialRow> {};
 TEST_P(MaterialRule, SetsTheMoistureLists) {
     const MaterialRow& row = GetParam();
     FormRecord record;
-    record.m_nMoistureContent = 1;
-    record.m_nMoistureState = 0;
-    record.m_nMaterialType = row.nMaterial;
+    record.inputs.m_nMoistureContent = 1;
+    record.inputs.m_nMoistureState = 0;
+    record.inputs.m_nMaterialType = row.nMaterial;
     EXPECT_EQ(ApplyMaterialRule(record), row.expected);
-    EXPECT_EQ(record.m_nMoistureContent, row.nContent);
-    EXPECT_EQ(record.m_nMoistureState, row.nState);
+    EXPECT_EQ(record.inputs.m_nMoistureContent, row.nContent);
+    EXPECT_EQ(record.inputs.m_nMoistureState, row.nState);
 }
 
 INSTANTIATE_TEST_SUITE_P(

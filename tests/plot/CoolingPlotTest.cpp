@@ -17,8 +17,14 @@ enum class CurveKind {
     FirstBelowJustUnderMinute2,
     CoolAtLaydownTwoSamples,
     BelowOnlyInLastTwo,
-    CoolSampleThenWarm
+    CoolSampleThenWarm,
+    SampleAtSiBaseThenWarm,
+    SampleAtEnglishBaseThenWarm
 };
+
+// The C value the English axis shows as exactly 135 F, its base.
+constexpr double kAtEnglishBaseC = 57.22222222222222;
+static_assert(kAtEnglishBaseC * 1.8 + 32.0 == 135.0);
 
 struct Case {
     CoolingCurve curve;
@@ -50,6 +56,17 @@ Case Build(CurveKind kind) {
                                                      : i == 10 ? 57.0
                                                                : 70.0; }),
                     0.0};
+        case CurveKind::SampleAtSiBaseThenWarm:
+            return {MakeCurve(30, [](int i) { return i < 10    ? 150.0 - 5.0 * i
+                                                     : i == 10 ? 65.0
+                                                               : 70.0; }),
+                    0.0};
+        case CurveKind::SampleAtEnglishBaseThenWarm:
+            return {MakeCurve(30,
+                              [](int i) {
+                                  return i < 10 ? 150.0 - 5.0 * i : i == 10 ? kAtEnglishBaseC : 70.0;
+                              }),
+                    0.0};
     }
     return {};
 }
@@ -71,8 +88,17 @@ QRect ChartBody(const ChartGeometry& g) {
     return QRect(g.left, g.top + 35, g.right - g.left, g.bottom - g.top - 35);
 }
 
-PlotInputs Inputs(bool bCalculated, int nUnits, int nPgHigh, const Case& c) {
-    return PlotInputs{bCalculated, nUnits, nPgHigh, c.dStopTime, c.curve};
+// The chart of a case as the view paints it: the held result with its start for the grade and axis.
+struct RenderedPlot {
+    CalculationResult result;
+    QImage image;
+};
+
+RenderedPlot Render(bool bCalculated, int nUnits, int nPgHigh, const Case& c) {
+    const UnitSystem axis = nUnits == 0 ? UnitSystem::SI : UnitSystem::English;
+    RenderedPlot plot{HeldResult(c.curve, c.dStopTime, nPgHigh, axis), {}};
+    plot.image = RenderPlot(PlotInputs{bCalculated, axis, plot.result});
+    return plot;
 }
 
 }  // namespace
@@ -99,6 +125,8 @@ private slots:
     void startMarkerAndStartTime_data();
     void startMarkerAndStartTime();
     void gradeChangeMovesTheStartMarker();
+    void pixelsAtFixedPlaces_data();
+    void pixelsAtFixedPlaces();
     void saveScreenshots();
 };
 
@@ -111,12 +139,11 @@ void CoolingPlotTest::frameBeforeCalculation_data() {
 void CoolingPlotTest::frameBeforeCalculation() {
     QFETCH(int, units);
     const Case c = Build(CurveKind::RunA);  // a stored curve must not show before the first calculation
-    const RenderedPlot plot = RenderPlot(Inputs(false, units, 4, c));
+    const RenderedPlot plot = Render(false, units, 4, c);
     const QImage& img = plot.image;
     const ChartGeometry g(TestPlotRect());
 
-    QVERIFY(!plot.outcome.bStartTimeSet);
-    QCOMPARE(plot.outcome.dStartTemp, 120.0);
+    QCOMPARE(plot.result.summary.start.dStartTemp, 120.0);
 
     // Grey fill, with little else inside the rectangle.
     QVERIFY(CountOtherThan(img, TestPlotRect(), kGrey) <
@@ -150,8 +177,8 @@ void CoolingPlotTest::frameBeforeCalculation() {
 
 void CoolingPlotTest::axisTitleIsTheOnlyDifferenceBetweenUnitsBeforeCalculation() {
     const Case c = Build(CurveKind::RunA);
-    QImage si = RenderPlot(Inputs(false, 0, 4, c)).image;
-    QImage english = RenderPlot(Inputs(false, 1, 4, c)).image;
+    QImage si = Render(false, 0, 4, c).image;
+    QImage english = Render(false, 1, 4, c).image;
     const ChartGeometry g(TestPlotRect());
     const QRect title(g.x0, g.top + 5, g.right - 111 - g.x0, 15);
     QVERIFY(si.copy(title) != english.copy(title));
@@ -176,8 +203,8 @@ void CoolingPlotTest::startTemperatureFollowsGrade() {
     QFETCH(int, grade);
     QFETCH(double, startTemp);
     const Case c = Build(CurveKind::Slow);
-    QCOMPARE(RenderPlot(Inputs(false, 0, grade, c)).outcome.dStartTemp, startTemp);
-    QCOMPARE(RenderPlot(Inputs(true, 1, grade, c)).outcome.dStartTemp, startTemp);
+    QCOMPARE(Render(false, 0, grade, c).result.summary.start.dStartTemp, startTemp);
+    QCOMPARE(Render(true, 1, grade, c).result.summary.start.dStartTemp, startTemp);
 }
 
 void CoolingPlotTest::temperatureTicksAfterCalculation_data() {
@@ -195,7 +222,7 @@ void CoolingPlotTest::temperatureTicksAfterCalculation() {
     QFETCH(int, top);
     QFETCH(int, step);
     const Case c = Build(CurveKind::RunA);
-    const QImage img = RenderPlot(Inputs(true, units, 4, c)).image;
+    const QImage img = Render(true, units, 4, c).image;
     const ChartGeometry g(TestPlotRect());
     QCOMPARE(g.Y(top, units != 0), g.yt);  // the top value lands on the axis end
     for (int v = base; v <= top; v += step) {
@@ -217,7 +244,7 @@ void CoolingPlotTest::curvePointsAreYellowPluses() {
     QFETCH(int, units);
     const bool bF = units != 0;
     const Case c = Build(CurveKind::RunA);
-    const QImage img = RenderPlot(Inputs(true, units, 4, c)).image;
+    const QImage img = Render(true, units, 4, c).image;
     const ChartGeometry g(TestPlotRect());
 
     std::vector<QPoint> expected;
@@ -246,19 +273,26 @@ void CoolingPlotTest::curvePointsAreYellowPluses() {
                  qPrintable(QString("missing point at %1,%2").arg(p.x()).arg(p.y())));
 }
 
+// Rows: sample 10 lies at or below the axis base; samples 9 and 11 lie above it.
 void CoolingPlotTest::coolSamplesSkippedOrEndTheCurve_data() {
+    QTest::addColumn<CurveKind>("kind");
     QTest::addColumn<int>("units");
     QTest::addColumn<bool>("warmSampleDrawn");
-    QTest::newRow("SI skips a cool sample and goes on") << 0 << true;
-    QTest::newRow("English ends the curve at the first cool sample") << 1 << false;
+    QTest::newRow("SI skips a cool sample and goes on") << CurveKind::CoolSampleThenWarm << 0 << true;
+    QTest::newRow("English ends the curve at the first cool sample")
+        << CurveKind::CoolSampleThenWarm << 1 << false;
+    QTest::newRow("SI skips a sample exactly at 65 C") << CurveKind::SampleAtSiBaseThenWarm << 0 << true;
+    QTest::newRow("English ends the curve at a sample exactly at 135 F")
+        << CurveKind::SampleAtEnglishBaseThenWarm << 1 << false;
 }
 
 void CoolingPlotTest::coolSamplesSkippedOrEndTheCurve() {
+    QFETCH(CurveKind, kind);
     QFETCH(int, units);
     QFETCH(bool, warmSampleDrawn);
     const bool bF = units != 0;
-    const Case c = Build(CurveKind::CoolSampleThenWarm);
-    const QImage img = RenderPlot(Inputs(true, units, 4, c)).image;
+    const Case c = Build(kind);
+    const QImage img = Render(true, units, 4, c).image;
     const ChartGeometry g(TestPlotRect());
     const auto centre = [&](int i) {
         return QPoint(g.X(c.curve.m_dCurveTime[i]), g.Y(ToAxis(c.curve.m_dCurveTemp[i], bF), bF));
@@ -288,7 +322,7 @@ void CoolingPlotTest::stopMarker() {
     QFETCH(bool, reached);
     const Case c = Build(kind);
     if (kind == CurveKind::RunA) QCOMPARE(c.dStopTime, 68.0);
-    const QImage img = RenderPlot(Inputs(true, units, 4, c)).image;
+    const QImage img = Render(true, units, 4, c).image;
     const ChartGeometry g(TestPlotRect());
     const int ys = static_cast<int>(g.yb - g.H * stopFraction);
 
@@ -350,18 +384,17 @@ void CoolingPlotTest::startMarkerAndStartTime() {
     QFETCH(int, startTime);
     const bool bF = units != 0;
     const Case c = Build(kind);
-    const RenderedPlot plot = RenderPlot(Inputs(true, units, grade, c));
+    const RenderedPlot plot = Render(true, units, grade, c);
     const QImage& img = plot.image;
     const ChartGeometry g(TestPlotRect());
 
-    QVERIFY(plot.outcome.bStartTimeSet);
-    QCOMPARE(plot.outcome.nStartTime, startTime);
+    QCOMPARE(plot.result.summary.start.nStartTime, startTime);
     if (startSample < 0) {
         QVERIFY(PixelsOf(img, ChartBody(g), kGreen).empty());
         return;
     }
     const int xi = g.X(c.curve.m_dCurveTime[startSample]);
-    const int ya = g.Y(ToAxis(plot.outcome.dStartTemp, bF), bF);
+    const int ya = g.Y(ToAxis(plot.result.summary.start.dStartTemp, bF), bF);
     QVERIFY(IsColor(img, xi, g.yb - 1, kGreen));
     QVERIFY(IsColor(img, xi - 1, g.yb - 1, kGreen));
     QVERIFY(!IsColor(img, xi + 1, g.yb - 1, kGreen));
@@ -375,9 +408,9 @@ void CoolingPlotTest::startMarkerAndStartTime() {
 void CoolingPlotTest::gradeChangeMovesTheStartMarker() {
     const Case c = Build(CurveKind::RunA);
     const ChartGeometry g(TestPlotRect());
-    const RenderedPlot hard = RenderPlot(Inputs(true, 0, 4, c));
-    const RenderedPlot soft = RenderPlot(Inputs(true, 0, 5, c));
-    QVERIFY(soft.outcome.nStartTime > hard.outcome.nStartTime);
+    const RenderedPlot hard = Render(true, 0, 4, c);
+    const RenderedPlot soft = Render(true, 0, 5, c);
+    QVERIFY(soft.result.summary.start.nStartTime > hard.result.summary.start.nStartTime);
     const auto greenColumns = [&](const QImage& img) {
         std::vector<int> columns;
         for (const QPoint& p : PixelsOf(img, QRect(g.x0 + 1, g.yb - 1, g.W, 1), kGreen))
@@ -389,13 +422,57 @@ void CoolingPlotTest::gradeChangeMovesTheStartMarker() {
     QVERIFY(greenColumns(soft.image).front() > greenColumns(hard.image).front());
 }
 
+// Rows: one pixel of the chart painted into TestPlotRect() (24, 30, 380 x 330), at coordinates worked
+// out by hand rather than through the chart's own geometry: axes from (54, 330) to x 383 and up to y 51,
+// 330 x 280 pixels for 120 minutes and 100 C (180 F); 2-pixel markers add the row above / column left.
+void CoolingPlotTest::pixelsAtFixedPlaces_data() {
+    QTest::addColumn<CurveKind>("kind");
+    QTest::addColumn<int>("units");
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<bool>("painted");
+    const CurveKind a = CurveKind::RunA;
+    QTest::newRow("time axis starts at x0") << a << 0 << QPoint(54, 330) << kBlack << true;
+    QTest::newRow("time axis reaches x 383") << a << 0 << QPoint(383, 330) << kBlack << true;
+    QTest::newRow("temperature axis ends one below yt") << a << 0 << QPoint(54, 51) << kBlack << true;
+    QTest::newRow("165 C tick at yt, y 50") << a << 0 << QPoint(50, 50) << kBlack << true;
+    QTest::newRow("60-minute tick, five pixels down") << a << 0 << QPoint(219, 334) << kBlack << true;
+    QTest::newRow("60-minute tick ends") << a << 0 << QPoint(219, 335) << kBlack << false;
+    QTest::newRow("115 C tick at y 190") << a << 0 << QPoint(50, 190) << kBlack << true;
+    QTest::newRow("115 C tick, five pixels long") << a << 0 << QPoint(49, 190) << kBlack << false;
+    QTest::newRow("stop line at minute 68, x 241") << a << 0 << QPoint(241, 329) << kRed << true;
+    QTest::newRow("stop line's second column") << a << 0 << QPoint(240, 329) << kRed << true;
+    QTest::newRow("stop line is two wide") << a << 0 << QPoint(242, 329) << kRed << false;
+    QTest::newRow("stop level 79.5 C at y 289") << a << 0 << QPoint(100, 289) << kRed << true;
+    QTest::newRow("stop level's second row") << a << 0 << QPoint(100, 288) << kRed << true;
+    QTest::newRow("stop level is two high") << a << 0 << QPoint(100, 290) << kRed << false;
+    QTest::newRow("start level 120 C at y 176") << a << 0 << QPoint(60, 176) << kGreen << true;
+    QTest::newRow("start level is two high") << a << 0 << QPoint(60, 177) << kGreen << false;
+    const CurveKind slow = CurveKind::Slow;
+    QTest::newRow("stop level 175.1 F at y 267") << slow << 1 << QPoint(100, 267) << kRed << true;
+    QTest::newRow("unreached stop level runs to x 378") << slow << 1 << QPoint(378, 267) << kRed << true;
+    QTest::newRow("unreached stop level ends 5 short of the axis")
+        << slow << 1 << QPoint(379, 267) << kRed << false;
+}
+
+void CoolingPlotTest::pixelsAtFixedPlaces() {
+    QFETCH(CurveKind, kind);
+    QFETCH(int, units);
+    QFETCH(QPoint, pixel);
+    QFETCH(QColor, color);
+    QFETCH(bool, painted);
+    QCOMPARE(TestPlotRect(), QRect(24, 30, 380, 330));
+    const QImage img = Render(true, units, 4, Build(kind)).image;
+    QCOMPARE(IsColor(img, pixel.x(), pixel.y(), color), painted);
+}
+
 void CoolingPlotTest::saveScreenshots() {
     const Case c = Build(CurveKind::RunA);
-    QVERIFY(SaveScreenshot(RenderPlot(Inputs(false, 1, 4, c)).image, "plot_before_calculation.png"));
-    QVERIFY(SaveScreenshot(RenderPlot(Inputs(true, 0, 4, c)).image, "plot_run_a_si.png"));
-    QVERIFY(SaveScreenshot(RenderPlot(Inputs(true, 1, 4, c)).image, "plot_run_a_english.png"));
+    QVERIFY(SaveScreenshot(Render(false, 1, 4, c).image, "plot_before_calculation.png"));
+    QVERIFY(SaveScreenshot(Render(true, 0, 4, c).image, "plot_run_a_si.png"));
+    QVERIFY(SaveScreenshot(Render(true, 1, 4, c).image, "plot_run_a_english.png"));
     const Case slow = Build(CurveKind::Slow);
-    QVERIFY(SaveScreenshot(RenderPlot(Inputs(true, 0, 4, slow)).image, "plot_slow_si.png"));
+    QVERIFY(SaveScreenshot(Render(true, 0, 4, slow).image, "plot_slow_si.png"));
 }
 
 REGISTER_TEST_SUITE(CoolingPlotTest);

@@ -3,23 +3,30 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include "Calculation.h"
 #include "NamedRuns.h"
 
 QRect TestPlotRect() { return QRect(24, 30, 380, 330); }
 
 QSize TestImageSize() { return QSize(440, 400); }
 
-RenderedPlot RenderPlot(const PlotInputs& inputs) {
+CalculationResult HeldResult(const CoolingCurve& curve, double dStopTime, int nPgHigh, UnitSystem axisUnits) {
+    CalculationResult result{};
+    result.curve = curve;
+    result.summary.stop.dStopTime = dStopTime;
+    result.summary.start = ReadCompactionStart(curve, nPgHigh, axisUnits);
+    return result;
+}
+
+QImage RenderPlot(const PlotInputs& inputs) {
     QImage image(TestImageSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     QFont font = QGuiApplication::font();
     font.setPixelSize(11);
     painter.setFont(font);
-    const PlotOutcome outcome = PaintCoolingPlot(painter, TestPlotRect(), inputs);
+    PaintCoolingPlot(painter, TestPlotRect(), inputs);
     painter.end();
-    return {image, outcome};
+    return image;
 }
 
 CoolingCurve MakeCurve(int nLastSample, const std::function<double(int)>& tempOfSample) {
@@ -35,8 +42,7 @@ CoolingCurve MakeCurve(int nLastSample, const std::function<double(int)>& tempOf
 }
 
 CoolingCurve RunACurve(double* pStopTime) {
-    SelectedProperties properties;
-    CoolingCurve curve;
-    *pStopTime = RunCalculation(RunA(), properties, curve).stop.dStopTime;
-    return curve;
+    const CalculationResult result = RunCalculation(RunA());
+    *pStopTime = result.summary.stop.dStopTime;
+    return result.curve;
 }

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <functional>
 
+#include "Calculation.h"
 #include "ChartGeometry.h"
 #include "CoolingPlot.h"
 #include "CoolingSolver.h"
@@ -15,12 +16,12 @@
 QRect TestPlotRect();
 QSize TestImageSize();
 
-struct RenderedPlot {
-    QImage image;
-    PlotOutcome outcome;
-};
+// A result as the view holds one for a curve: the stop time, and the start read for the high grade on
+// the axis of `axisUnits`.
+CalculationResult HeldResult(const CoolingCurve& curve, double dStopTime, int nPgHigh, UnitSystem axisUnits);
+
 // Paints the chart on a white image in an 11-pixel font, as the form would.
-RenderedPlot RenderPlot(const PlotInputs& inputs);
+QImage RenderPlot(const PlotInputs& inputs);
 
 // A curve with the solver's sample times (running sums of 1/3 minute) and temperatures (C) by sample.
 CoolingCurve MakeCurve(int nLastSample, const std::function<double(int)>& tempOfSample);

@@ -12,7 +12,7 @@ class CommaLocaleReport : public CommaLocaleFixture {};
 
 TEST_F(CommaLocaleReport, NumbersKeepTheFullStopAndDatesStayEnglish) {
     SimulationInputs in;
-    in.m_nUnits = UNITS_SI;
+    in.m_nUnits = UnitCode(UnitSystem::SI);
     in.m_dAirTemp = 10.5;
     in.m_dLatitude = 44.5;
     CoolingCurve curve;

@@ -109,7 +109,7 @@ TEST(WriteReport, WholeTextInSiUnits) {
         "0.00\t150.00\t79.5\r\n"
         "1.00\t143.95\t79.5\r\n"
         "2.00\t139.97\t79.5\r\n";
-    EXPECT_EQ(ReportOf(KnownInputs(UNITS_SI), SmallKnownCurve()), expected);
+    EXPECT_EQ(ReportOf(KnownInputs(UnitCode(UnitSystem::SI)), SmallKnownCurve()), expected);
 }
 
 TEST(WriteReport, WholeTextInEnglishUnits) {
@@ -143,12 +143,12 @@ TEST(WriteReport, WholeTextInEnglishUnits) {
         "0.00\t302.00\t175.1\r\n"
         "1.00\t291.11\t175.1\r\n"
         "2.00\t283.94\t175.1\r\n";
-    EXPECT_EQ(ReportOf(KnownInputs(UNITS_ENGLISH), SmallKnownCurve()), expected);
+    EXPECT_EQ(ReportOf(KnownInputs(UnitCode(UnitSystem::English)), SmallKnownCurve()), expected);
 }
 
 TEST(WriteReport, BeforeAnyCalculationHasTheHeaderAndNoRows) {
     SimulationInputs in;
-    in.m_nUnits = UNITS_SI;
+    in.m_nUnits = UnitCode(UnitSystem::SI);
     const std::string report =
         WriteReport(in, {StartTemperatureForGrade(in.m_nPgHigh), 0, 0.0}, CoolingCurve{}, KnownTime());
     const std::string tail =
@@ -162,7 +162,7 @@ TEST(WriteReport, BeforeAnyCalculationHasTheHeaderAndNoRows) {
 }
 
 TEST(WriteReport, EveryLineEndsInCrLf) {
-    const std::string report = ReportOf(KnownInputs(UNITS_SI), CurveWithSamples(360));
+    const std::string report = ReportOf(KnownInputs(UnitCode(UnitSystem::SI)), CurveWithSamples(360));
     for (std::size_t i = 0; i < report.size(); ++i) {
         if (report[i] == '\n') {
             ASSERT_TRUE(i > 0 && report[i - 1] == '\r') << "bare line feed at " << i;
@@ -188,7 +188,8 @@ class ReportRows : public testing::TestWithParam<RowCount> {};
 
 TEST_P(ReportRows, ListsWholeMinutesBelowTheLastSample) {
     const RowCount& row = GetParam();
-    const std::string rows = RowsOf(ReportOf(KnownInputs(UNITS_SI), CurveWithSamples(row.nLastSample)));
+    const std::string rows =
+        RowsOf(ReportOf(KnownInputs(UnitCode(UnitSystem::SI)), CurveWithSamples(row.nLastSample)));
     EXPECT_EQ(CountLines(rows), row.nRows);
     if (row.firstRow == nullptr) {
         EXPECT_EQ(rows, "");
@@ -229,7 +230,7 @@ void PrintTo(const SurfaceCase& c, std::ostream* os) { *os << c.name; }
 class ReportSurface : public testing::TestWithParam<SurfaceCase> {};
 
 TEST_P(ReportSurface, WritesTheMaterialBlock) {
-    SimulationInputs in = KnownInputs(UNITS_SI);
+    SimulationInputs in = KnownInputs(UnitCode(UnitSystem::SI));
     in.m_nMaterialType = GetParam().nMaterial;
     in.m_nMoistureContent = GetParam().nMoisture;
     in.m_nMoistureState = GetParam().nState;
@@ -289,16 +290,21 @@ constexpr const char* kStart = "START compaction temp";
 INSTANTIATE_TEST_SUITE_P(
     Grades, ReportGrade,
     testing::Values(
-        GradeCase{"Grade58StartsAt120C", 4, 4, UNITS_SI, kStart, "START compaction temp: 120.0C"},
-        GradeCase{"Grade52StartsAt110C", 5, 4, UNITS_SI, kStart, "START compaction temp: 110.0C"},
-        GradeCase{"Grade52StartsAt230F", 5, 4, UNITS_ENGLISH, kStart, "START compaction temp: 230.0F"},
-        GradeCase{"Grade46StartsAt230F", 6, 4, UNITS_ENGLISH, kStart, "START compaction temp: 230.0F"},
-        GradeCase{"Grade82StartsAt248F", 0, 4, UNITS_ENGLISH, kStart, "START compaction temp: 248.0F"},
-        GradeCase{"GradeExtremes", 0, 6, UNITS_SI, "Asphalt", "Asphalt:\tPG 82-46"},
-        GradeCase{"SoftHighHardLow", 6, 0, UNITS_SI, "Asphalt", "Asphalt:\tPG 46-10"},
+        GradeCase{"Grade58StartsAt120C", 4, 4, UnitCode(UnitSystem::SI), kStart,
+                  "START compaction temp: 120.0C"},
+        GradeCase{"Grade52StartsAt110C", 5, 4, UnitCode(UnitSystem::SI), kStart,
+                  "START compaction temp: 110.0C"},
+        GradeCase{"Grade52StartsAt230F", 5, 4, UnitCode(UnitSystem::English), kStart,
+                  "START compaction temp: 230.0F"},
+        GradeCase{"Grade46StartsAt230F", 6, 4, UnitCode(UnitSystem::English), kStart,
+                  "START compaction temp: 230.0F"},
+        GradeCase{"Grade82StartsAt248F", 0, 4, UnitCode(UnitSystem::English), kStart,
+                  "START compaction temp: 248.0F"},
+        GradeCase{"GradeExtremes", 0, 6, UnitCode(UnitSystem::SI), "Asphalt", "Asphalt:\tPG 82-46"},
+        GradeCase{"SoftHighHardLow", 6, 0, UnitCode(UnitSystem::SI), "Asphalt", "Asphalt:\tPG 46-10"},
         // An index outside a list writes no grade number rather than one that does not exist.
-        GradeCase{"NoHighGrade", -1, 4, UNITS_SI, "Asphalt", "Asphalt:\tPG -34"},
-        GradeCase{"NoGradesAtAll", 7, -1, UNITS_SI, "Asphalt", "Asphalt:\tPG "}),
+        GradeCase{"NoHighGrade", -1, 4, UnitCode(UnitSystem::SI), "Asphalt", "Asphalt:\tPG -34"},
+        GradeCase{"NoGradesAtAll", 7, -1, UnitCode(UnitSystem::SI), "Asphalt", "Asphalt:\tPG "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // One report line, picked by its start, for inputs changed by one member.
@@ -313,7 +319,7 @@ void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
 class ReportLine : public testing::TestWithParam<LineCase> {};
 
 TEST_P(ReportLine, ShowsTheValue) {
-    SimulationInputs in = KnownInputs(UNITS_SI);
+    SimulationInputs in = KnownInputs(UnitCode(UnitSystem::SI));
     GetParam().change(in);
     EXPECT_EQ(LineStartingWith(ReportOf(in, SmallKnownCurve()), GetParam().lineStart), GetParam().line);
 }
@@ -348,7 +354,7 @@ TEST_P(FixedLikePrintf, AirTempMatchesPrintf) {
     ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
     char expected[512];
     std::snprintf(expected, sizeof expected, "Air Temp:\t%.2f\tC", GetParam().dValue);
-    SimulationInputs in = KnownInputs(UNITS_SI);
+    SimulationInputs in = KnownInputs(UnitCode(UnitSystem::SI));
     in.m_dAirTemp = GetParam().dValue;
     EXPECT_EQ(LineStartingWith(ReportOf(in, SmallKnownCurve()), "Air Temp"), expected);
 }

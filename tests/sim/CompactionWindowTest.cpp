@@ -60,69 +60,69 @@ TEST(StartTime, FirstSampleStrictlyBelowTruncated) {
                                   {7.67, 100.0},
                                   {8.0, 90.0},
                                   {9.0, 80.0}});
-    EXPECT_EQ(FindStartTime(c, 120.0, 0), 1);  // 1.9999999999999998 truncates to 1
-    EXPECT_EQ(FindStartTime(c, 120.0, 1), 1);
-    EXPECT_EQ(FindStartTime(c, 110.0, 0), 7);  // 7.67 gives 7
-    EXPECT_EQ(FindStartTime(c, 110.0, 1), 7);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::SI), 1);  // 1.9999999999999998 truncates to 1
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::English), 1);
+    EXPECT_EQ(FindStartTime(c, 110.0, UnitSystem::SI), 7);  // 7.67 gives 7
+    EXPECT_EQ(FindStartTime(c, 110.0, UnitSystem::English), 7);
 }
 
 TEST(StartSample, IndexOfTheFirstSampleBelowOrMinusOne) {
     const CoolingCurve c =
         Curve({{0.0, 150.0}, {1.0, 130.0}, {2.0, 119.0}, {3.0, 100.0}, {4.0, 90.0}, {5.0, 80.0}});
-    EXPECT_EQ(FindStartSample(c, 120.0, 0), 2);
-    EXPECT_EQ(FindStartSample(c, 120.0, 1), 2);
-    EXPECT_EQ(FindStartSample(c, 110.0, 0), 3);
-    EXPECT_EQ(FindStartSample(c, 95.0, 0), -1);  // sample 4 is m_nLastSample - 1: not searched
-    EXPECT_EQ(FindStartSample(c, 200.0, 0), 0);
-    EXPECT_EQ(FindStartSample(c, 50.0, 0), -1);
+    EXPECT_EQ(FindStartSample(c, 120.0, UnitSystem::SI), 2);
+    EXPECT_EQ(FindStartSample(c, 120.0, UnitSystem::English), 2);
+    EXPECT_EQ(FindStartSample(c, 110.0, UnitSystem::SI), 3);
+    EXPECT_EQ(FindStartSample(c, 95.0, UnitSystem::SI), -1);  // sample 4 is m_nLastSample - 1: not searched
+    EXPECT_EQ(FindStartSample(c, 200.0, UnitSystem::SI), 0);
+    EXPECT_EQ(FindStartSample(c, 50.0, UnitSystem::SI), -1);
     CoolingCurve empty;
-    EXPECT_EQ(FindStartSample(empty, 120.0, 0), -1);
+    EXPECT_EQ(FindStartSample(empty, 120.0, UnitSystem::SI), -1);
 }
 
 TEST(StartSample, DamagedSampleCountStaysInsideTheArrays) {
     CoolingCurve c;
     for (int i = 0; i < kCurveCapacity; ++i) c.m_dCurveTemp[i] = 150.0;
     c.m_nLastSample = 100000;
-    EXPECT_EQ(FindStartSample(c, 120.0, 0), -1);
-    EXPECT_EQ(FindStartTime(c, 120.0, 0), 120);
+    EXPECT_EQ(FindStartSample(c, 120.0, UnitSystem::SI), -1);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::SI), 120);
     c.m_nLastSample = -5;
-    EXPECT_EQ(FindStartSample(c, 120.0, 0), -1);
-    EXPECT_EQ(FindStartTime(c, 120.0, 0), 120);
+    EXPECT_EQ(FindStartSample(c, 120.0, UnitSystem::SI), -1);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::SI), 120);
 }
 
 TEST(StartTime, EqualIsNotBelow) {
     const CoolingCurve c = Curve({{0.0, 150.0}, {1.0, 120.0}, {2.0, 119.99}, {3.0, 100.0}, {4.0, 90.0}});
-    EXPECT_EQ(FindStartTime(c, 120.0, 0), 2);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::SI), 2);
 }
 
 TEST(StartTime, OnlySamplesUpToLastMinusTwoAreSearched) {
     // m_nLastSample 4: samples 0 to 2 are searched. Sample 3 is below 120 but not searched; as the
     // sample m_nLastSample - 1 it is not above the start temperature, so the start time is 0.
     const CoolingCurve c = Curve({{0.0, 150.0}, {1.0, 140.0}, {2.0, 130.0}, {3.0, 100.0}, {4.0, 90.0}});
-    EXPECT_EQ(FindStartTime(c, 120.0, 0), 0);
-    EXPECT_EQ(FindStartTime(c, 120.0, 1), 0);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::SI), 0);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::English), 0);
 }
 
 TEST(StartTime, NoneFoundAboveGives120) {
     const CoolingCurve c = Curve({{0.0, 150.0}, {1.0, 140.0}, {2.0, 130.0}, {3.0, 125.0}, {4.0, 80.0}});
-    EXPECT_EQ(FindStartTime(c, 120.0, 0), 120);  // sample 3 = 125 > 120
-    EXPECT_EQ(FindStartTime(c, 120.0, 1), 120);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::SI), 120);  // sample 3 = 125 > 120
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::English), 120);
 }
 
 TEST(StartTime, NoneFoundAtOrBelowGivesZero) {
     // Laydown at or below the start temperature: sample 0 equal, sample m_nLastSample - 1 equal.
     const CoolingCurve c = Curve({{0.0, 110.0}, {1.0, 110.0}, {2.0, 110.0}});
-    EXPECT_EQ(FindStartTime(c, 110.0, 0), 0);
-    EXPECT_EQ(FindStartTime(c, 110.0, 1), 0);
+    EXPECT_EQ(FindStartTime(c, 110.0, UnitSystem::SI), 0);
+    EXPECT_EQ(FindStartTime(c, 110.0, UnitSystem::English), 0);
 }
 
 TEST(StartTime, EmptyCurveLooksAtSampleZero) {
     CoolingCurve c;
     c.m_nLastSample = 0;
     c.m_dCurveTemp[0] = 150.0;
-    EXPECT_EQ(FindStartTime(c, 120.0, 0), 120);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::SI), 120);
     c.m_dCurveTemp[0] = 100.0;
-    EXPECT_EQ(FindStartTime(c, 120.0, 0), 0);
+    EXPECT_EQ(FindStartTime(c, 120.0, UnitSystem::SI), 0);
 }
 
 TEST(StartTime, EnglishComparisonIsInFahrenheit) {
@@ -132,9 +132,8 @@ TEST(StartTime, EnglishComparisonIsInFahrenheit) {
     const double justBelow = std::nextafter(start, 0.0);
     ASSERT_EQ(justBelow * 1.8 + 32.0, start * 1.8 + 32.0);
     const CoolingCurve c = Curve({{0.0, 150.0}, {1.0, justBelow}, {2.0, 100.0}, {3.0, 90.0}, {4.0, 80.0}});
-    EXPECT_EQ(FindStartTime(c, start, 0), 1);
-    EXPECT_EQ(FindStartTime(c, start, 1), 2);
-    EXPECT_EQ(FindStartTime(c, start, 7), 2);  // any code other than 0 is the English axis
+    EXPECT_EQ(FindStartTime(c, start, UnitSystem::SI), 1);
+    EXPECT_EQ(FindStartTime(c, start, UnitSystem::English), 2);
 }
 
 TEST(StartTime, SiAndEnglishAgreeOnTheWorkedRunsStartTemperatures) {
@@ -142,8 +141,8 @@ TEST(StartTime, SiAndEnglishAgreeOnTheWorkedRunsStartTemperatures) {
     for (double start : {120.0, 110.0}) {
         const double justBelow = std::nextafter(start, 0.0);
         const CoolingCurve c = Curve({{0.0, 150.0}, {1.0, justBelow}, {2.0, 100.0}, {3.0, 90.0}});
-        EXPECT_EQ(FindStartTime(c, start, 0), 1);
-        EXPECT_EQ(FindStartTime(c, start, 1), 1);
+        EXPECT_EQ(FindStartTime(c, start, UnitSystem::SI), 1);
+        EXPECT_EQ(FindStartTime(c, start, UnitSystem::English), 1);
     }
 }
 

@@ -162,9 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Non-convergence and the zero denominator (direct solver inputs outside the form's reach) ----------
 TEST(NonConvergence, LateFailureWritesTheCountedSampleFromThisRun) {
     // Run A first, so the curve holds 361 samples of another calculation.
-    CoolingCurve curve;
-    SelectedProperties p;
-    RunCalculation(RunA(), p, curve);
+    CoolingCurve curve = RunCalculation(RunA()).curve;
     const double stale = curve.m_dCurveTemp[338];
 
     // A poorly conducting 0.5 m mat under 2100 W/m2: the surface iteration stops converging at step 338.
@@ -186,21 +184,19 @@ TEST(NonConvergence, FirstStepFailureWritesTheStartingMean) {
     // Radiation from a 1500 C surface outweighs the conduction below it: the passes diverge.
     SimulationInputs in = RunA();
     in.m_dDeliveryTemp = 1500.0;
-    SelectedProperties p;
-    const CalculationResult r = RunCalculation(in, p, curve);
-    EXPECT_EQ(r.nStopCode, kStopRapidOrFailed);
+    const NormalizedInputs n = NormalizeInputs(in, SelectedProperties{});
+    EXPECT_EQ(RunCoolingSimulation(n, BoundaryOf(in, n), curve), kStopRapidOrFailed);
     EXPECT_EQ(curve.m_nLastSample, 1);
     EXPECT_EQ(curve.m_dCurveTime[1], 0.3333333333333333);
     EXPECT_EQ(curve.m_dCurveTemp[1], 0.0);  // Tavg before its first refresh
 }
 
 TEST(NonConvergence, NotANumberNeverCountsAsConverged) {
-    CoolingCurve curve;
     SimulationInputs in = RunA();
     in.m_dDeliveryTemp = std::numeric_limits<double>::quiet_NaN();
-    SelectedProperties p;
-    EXPECT_EQ(RunCalculation(in, p, curve).nStopCode, kStopRapidOrFailed);
-    EXPECT_EQ(curve.m_nLastSample, 1);
+    const CalculationResult r = RunCalculation(in);
+    EXPECT_EQ(r.summary.nStopCode, kStopRapidOrFailed);
+    EXPECT_EQ(r.curve.m_nLastSample, 1);
 }
 
 TEST(ZeroDenominator, MatAtAirTemperatureGivesNoNaN) {

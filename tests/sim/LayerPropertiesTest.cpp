@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "LayerProperties.h"
 
 namespace {
@@ -12,27 +14,22 @@ struct MixRow {
 
 class MixTableTest : public ::testing::TestWithParam<MixRow> {};
 
-TEST_P(MixTableTest, WritesTheRow) {
+TEST_P(MixTableTest, GivesTheRow) {
     const MixRow& r = GetParam();
-    double k = -1, rho = -1, c = -1;
-    SelectMixProperties(r.index, &k, &rho, &c);
-    EXPECT_EQ(k, r.k);
-    EXPECT_EQ(rho, r.rho);
-    EXPECT_EQ(c, r.c);
+    const std::optional<LayerProperties> mix = SelectMixProperties(r.index);
+    ASSERT_TRUE(mix.has_value());
+    EXPECT_EQ(mix->dConductivity, r.k);
+    EXPECT_EQ(mix->dDensity, r.rho);
+    EXPECT_EQ(mix->dSpecificHeat, r.c);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, MixTableTest,
                          ::testing::Values(MixRow{0, 2.0, 2000.0, 1000.0}, MixRow{1, 1.5, 2010.0, 1010.0},
                                            MixRow{2, 2.0, 2000.0, 1000.0}, MixRow{3, 1.5, 2010.0, 1010.0}));
 
-TEST(MixTable, OutOfRangeIndexKeepsThePreviousValues) {
-    for (int index : {-1, 4, 100, -2147483647 - 1}) {
-        double k = 7.0, rho = 8.0, c = 9.0;
-        SelectMixProperties(index, &k, &rho, &c);
-        EXPECT_EQ(k, 7.0);
-        EXPECT_EQ(rho, 8.0);
-        EXPECT_EQ(c, 9.0);
-    }
+TEST(MixTable, OutOfRangeIndexSelectsNothing) {
+    for (int index : {-1, 4, 100, -2147483647 - 1})
+        EXPECT_FALSE(SelectMixProperties(index).has_value()) << index;
 }
 
 // ---- Existing surface table ------------------------------------------------------------------------------
@@ -43,13 +40,13 @@ struct ExistingRow {
 
 class ExistingTableTest : public ::testing::TestWithParam<ExistingRow> {};
 
-TEST_P(ExistingTableTest, WritesTheRow) {
+TEST_P(ExistingTableTest, GivesTheRow) {
     const ExistingRow& r = GetParam();
-    double k = -1, c = -1, rho = -1;
-    SelectExistingProperties(r.material, r.moisture, r.state, &k, &c, &rho);
-    EXPECT_EQ(k, r.k);
-    EXPECT_EQ(c, r.c);
-    EXPECT_EQ(rho, r.rho);
+    const std::optional<LayerProperties> existing = SelectExistingProperties(r.material, r.moisture, r.state);
+    ASSERT_TRUE(existing.has_value());
+    EXPECT_EQ(existing->dConductivity, r.k);
+    EXPECT_EQ(existing->dSpecificHeat, r.c);
+    EXPECT_EQ(existing->dDensity, r.rho);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,20 +66,15 @@ INSTANTIATE_TEST_SUITE_P(
         ExistingRow{2, -1, -1, 1.22, 1170.0, 2000.0}, ExistingRow{3, 5, 0, 2.38, 1170.0, 1800.0},
         ExistingRow{3, 0, 7, 1.35, 1170.0, 1800.0}));
 
-TEST(ExistingTable, OutOfRangeMaterialKeepsThePreviousValues) {
-    for (int material : {-1, 4, 99}) {
-        double k = 7.0, c = 8.0, rho = 9.0;
-        SelectExistingProperties(material, 0, 1, &k, &c, &rho);
-        EXPECT_EQ(k, 7.0);
-        EXPECT_EQ(c, 8.0);
-        EXPECT_EQ(rho, 9.0);
-    }
+TEST(ExistingTable, OutOfRangeMaterialSelectsNothing) {
+    for (int material : {-1, 4, 99})
+        EXPECT_FALSE(SelectExistingProperties(material, 0, 1).has_value()) << material;
 }
 
 // ---- NormalizeInputs ------------------------------------------------------------------------------------
 TEST(NormalizeInputs, SiInputsAreScaledOnly) {
     SimulationInputs in;
-    in.m_nUnits = UNITS_SI;
+    in.m_nUnits = UnitCode(UnitSystem::SI);
     in.m_dAirTemp = 20.0;
     in.m_dLiftThickness = 50.0;
     in.m_dWindSpeed = 10.0;
@@ -101,7 +93,7 @@ TEST(NormalizeInputs, SiInputsAreScaledOnly) {
 
 TEST(NormalizeInputs, EnglishInputsAreConvertedOnACopy) {
     SimulationInputs in;
-    in.m_nUnits = UNITS_ENGLISH;
+    in.m_nUnits = UnitCode(UnitSystem::English);
     in.m_dAirTemp = 68.0;
     in.m_dLiftThickness = 2.0;
     in.m_dWindSpeed = 10.0;
@@ -133,14 +125,14 @@ TEST(NormalizeInputs, AnyUnitCodeOtherThanOneIsSi) {
     EXPECT_EQ(NormalizeInputs(in, p).dAirTemp, 68.0);
 }
 
-TEST(NormalizeInputs, WritesTheSelectionsAndCopiesThem) {
+TEST(NormalizeInputs, TakesTheSelectionsAndKeepsThemForTheNextCalculation) {
     SimulationInputs in;
     in.m_nMixType = 1;       // SMA
     in.m_nMaterialType = 3;  // Subgrade Soil
     in.m_nMoistureContent = 1;
     in.m_nMoistureState = 0;
-    SelectedProperties p;
-    const NormalizedInputs n = NormalizeInputs(in, p);
+    const NormalizedInputs n = NormalizeInputs(in, SelectedProperties{});
+    const SelectedProperties p = SelectedPropertiesOf(n);
     EXPECT_EQ(p.m_dMixConductivity, 1.5);
     EXPECT_EQ(p.m_dMixDensity, 2010.0);
     EXPECT_EQ(p.m_dMixSpecificHeat, 1010.0);
@@ -170,7 +162,7 @@ TEST(NormalizeInputs, OutOfRangeIndicesKeepThePreviousSelection) {
 
     in.m_nMixType = 3;
     in.m_nMaterialType = 1;
-    NormalizeInputs(in, p);
+    p = SelectedPropertiesOf(NormalizeInputs(in, p));
     in.m_nMixType = 4;
     in.m_nMaterialType = 4;
     n = NormalizeInputs(in, p);

@@ -14,7 +14,7 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
     double Tavg = 0.0;
     int stop = -1;
 
-    // 1. n1 and N.
+    // Mat cells and the deepest node.
     double n1d = std::trunc(inputs.dLiftThickness * 100.0);
     int n1;
     if (!(n1d >= 6.0))
@@ -25,7 +25,7 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
         n1 = (int)n1d;
     const int N = n1 + 20;
 
-    // 2. Nodes.
+    // Nodes, layer by layer.
     const double thick[4] = {inputs.dLiftThickness, 0.06, 0.1, 0.2};
     const int cells[4] = {n1, 6, 6, 8};
     int layer = 0;
@@ -49,17 +49,17 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
         }
     }
 
-    // 3.
+    // The surface node has no width and no heat capacity.
     dx[0] = 0.0;
     c[0] = 0.0;
     for (int i = 0; i <= N; i++) Told[i] = T[i];
 
-    // 4.
+    // Sample 0.
     curve.m_nLastSample = 0;
     curve.m_dCurveTime[0] = 0.0;
     curve.m_dCurveTemp[0] = inputs.dDeliveryTemp;
 
-    // 5.
+    // Fixed values of the run.
     double a = (k[1] / dx[1]) * 2.6666666666666665;
     double w0 = 0.3333333333333333 / (dx[1] / (k[1] * 2.0) + dx[2] / (k[2] * 2.0));
     double S4 = (boundary.dSkyTemp * boundary.dSkyTemp) * (boundary.dSkyTemp * boundary.dSkyTemp);
@@ -67,16 +67,15 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
     double C1 = ((rho[1] * c[1]) * dx[1]) * 0.05;
 
     for (;;) {
-        // 6.
+        // Clocks and the sample count of the step.
         tm = tm + 0.3333333333333333;
         curve.m_nLastSample = curve.m_nLastSample + 1;
         ts = ts + 20.0;
 
-        // 7.
+        // Passes until the change settles.
         for (;;) {
-            // 8.
             for (int i = 0; i <= N; i++) Tprev[i] = T[i];
-            // 9.
+            // Interior rows.
             for (int i = 1; i <= N - 1; i++) {
                 W[i] = 1.0 / (dx[i - 1] / (k[i - 1] * 2.0) + dx[i] / (k[i] * 2.0));
                 E[i] = 1.0 / (dx[i] / (k[i] * 2.0) + dx[i + 1] / (k[i + 1] * 2.0));
@@ -84,7 +83,7 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
                 B[i] = (E[i] + W[i]) + 0.05 * Ci;
                 D[i] = (Ci * Told[i]) * 0.05;
             }
-            // 10.
+            // Surface row and the first cell.
             B[0] = boundary.dConvection + a;
             E[0] = a;
             W[0] = w0;
@@ -94,13 +93,13 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
             E[1] = E[1] * 1.3333333333333333;
             W[1] = a;
             B[1] = (E[1] + C1) + a;
-            // 11.
+            // Bottom row, insulated.
             E[N] = 0.0;
             W[N] = 1.0 / (dx[N - 1] / (k[N - 1] * 2.0) + dx[N] / (k[N] * 2.0));
             double CN = (rho[N] * c[N]) * dx[N];
             B[N] = 0.05 * CN + W[N];
             D[N] = (CN * Told[N]) * 0.05;
-            // 12.
+            // Thomas algorithm over all rows.
             P[0] = E[0] / B[0];
             Q[0] = D[0] / B[0];
             for (int i = 1; i <= N; i++) {
@@ -110,9 +109,9 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
             }
             T[N] = Q[N];
             for (int j = N - 1; j >= 0; j--) T[j] = T[j + 1] * P[j] + Q[j];
-            // 13.
+            // Surface correction.
             T[0] = (((T[1] - T[2]) * W[0] + T[1] * E[0]) + D[0]) / B[0];
-            // 14.
+            // Change of the pass; the 100th pass ends the run.
             passes = passes + 1;
             double den = T[1] - inputs.dAirTemp;
             if (den == 0.0) den = 1.0;
@@ -127,28 +126,26 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
             break;
         }
 
-        // 15.
+        // Settled.
         passes = 0;
         for (int i = 0; i <= N; i++) Told[i] = T[i];
 
-        // 16.
+        // Mat mean at whole minutes and after the first step.
         if (std::fmod(ts, 60.0) == 0.0 || ts == 20.0) {
             Tavg = 0.0;
             for (int j = 1; j <= n1; j++) Tavg = Tavg + T[j] / (double)n1;
         }
-        // 17.
+        // Stop minute.
         if (Tavg < 79.5 && stop == -1) stop = (int)tm;
-        // 18.
+        // Below 50 C: the run ends.
         if (Tavg < 50.0) {
             if (ts == 20.0) stop = -2;
             curve.m_dCurveTime[curve.m_nLastSample] = ts * 0.016666666666666666;
             curve.m_dCurveTemp[curve.m_nLastSample] = Tavg;
             return stop;
         }
-        // 19.
         curve.m_dCurveTime[curve.m_nLastSample] = tm;
         curve.m_dCurveTemp[curve.m_nLastSample] = Tavg;
-        // 20.
         if (!(ts < 7200.0)) return stop;
     }
 }

@@ -2,9 +2,10 @@
 
 #include "CoolingSolver.h"
 
-// A plain port of the cooling model exactly as written: every coefficient of every row, and the Thomas
-// pivots, are recomputed in every pass. It makes the same choices as RunCoolingSimulation where the
-// text leaves them open (n1 for odd lifts, a zero T[1] - dAirTemp, NaN change, the sample of a step
-// that did not converge). Kept only to prove that the library's hoisted solver gives identical doubles.
+// A reference solver of the cooling model in its plainest form: every coefficient of every row, and the
+// Thomas pivots, are recomputed in every pass, and every sweep runs over all rows. It makes the same
+// choices as RunCoolingSimulation (n1 for odd lifts, a zero T[1] - dAirTemp, NaN change, the sample of a
+// step that did not converge). Kept only to prove that the library's solver, which forms what it can
+// once and sweeps only what can change, gives identical doubles.
 int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBoundary& boundary,
                              CoolingCurve& curve);

@@ -47,7 +47,7 @@ TEST(SurfaceBoundary, MidsummerNoon) {
     EXPECT_NEAR(s.dDistanceFactor, 0.98367, 0.000005);
     EXPECT_NEAR(s.dClearSkyFlux, 978.90, 0.005);
 
-    const SurfaceBoundary b = ComputeSurfaceBoundary(6, 21, 12, 0, 45.0, 0, 20.0, v);
+    const SurfaceBoundary b = ComputeSurfaceBoundary({6, 21, 12, 0, 45.0, 0, 20.0, v});
     EXPECT_NEAR(b.dAbsorbedSolar, 832.06, 0.005);
     EXPECT_EQ(b.dAbsorbedSolar, ((1.0 - 0.0) * s.dClearSkyFlux) * 0.85);
     EXPECT_EQ(b.dSkyTemp, 293.0);
@@ -63,7 +63,7 @@ TEST(SurfaceBoundary, NewYearMorningWrapsTheAnomaly) {
     EXPECT_NEAR(s.dClearSkyFlux, 227.30, 0.005);
     EXPECT_EQ(s.dClockHours, (30 * 0.016666666666666666) + 9);
 
-    const SurfaceBoundary b = ComputeSurfaceBoundary(1, 1, 9, 30, 45.0, 2, 10.0, 0.0);
+    const SurfaceBoundary b = ComputeSurfaceBoundary({1, 1, 9, 30, 45.0, 2, 10.0, 0.0});
     EXPECT_NEAR(b.dAbsorbedSolar, 96.60, 0.005);
     EXPECT_EQ(b.dSkyTemp, 283.0);
     EXPECT_EQ(b.dConvection, 1.3 * 3.152);
@@ -72,14 +72,14 @@ TEST(SurfaceBoundary, NewYearMorningWrapsTheAnomaly) {
 
 TEST(SurfaceBoundary, WinterNightSkyTemperature) {
     EXPECT_EQ(ComputeSolarTerms(12, 21, 22, 0, 45.0).dClearSkyFlux, 0.0);
-    const SurfaceBoundary clear = ComputeSurfaceBoundary(12, 21, 22, 0, 45.0, 0, 10.0, 1.0);
-    const SurfaceBoundary overcast = ComputeSurfaceBoundary(12, 21, 22, 0, 45.0, 4, 10.0, 1.0);
+    const SurfaceBoundary clear = ComputeSurfaceBoundary({12, 21, 22, 0, 45.0, 0, 10.0, 1.0});
+    const SurfaceBoundary overcast = ComputeSurfaceBoundary({12, 21, 22, 0, 45.0, 4, 10.0, 1.0});
     EXPECT_EQ(clear.dSkyTemp, 225.0);
     EXPECT_EQ(overcast.dSkyTemp, 283.0);
     EXPECT_EQ(clear.dAbsorbedSolar, 0.0);
     EXPECT_EQ(overcast.dAbsorbedSolar, 0.0);
     // Partly cloudy at night: (air + 48) * 0.5 + 225.
-    EXPECT_EQ(ComputeSurfaceBoundary(12, 21, 22, 0, 45.0, 2, 10.0, 1.0).dSkyTemp,
+    EXPECT_EQ(ComputeSurfaceBoundary({12, 21, 22, 0, 45.0, 2, 10.0, 1.0}).dSkyTemp,
               (10.0 + 48.0) * 0.5 + 225.0);
 }
 
@@ -92,7 +92,8 @@ class OvercastTest : public ::testing::TestWithParam<OvercastCase> {};
 
 TEST_P(OvercastTest, NoSunAndSkyAtAirTemperature) {
     const OvercastCase& c = GetParam();
-    const SurfaceBoundary b = ComputeSurfaceBoundary(c.month, c.day, c.hour, c.minute, c.lat, 4, c.air, 2.0);
+    const SurfaceBoundary b =
+        ComputeSurfaceBoundary({c.month, c.day, c.hour, c.minute, c.lat, 4, c.air, 2.0});
     EXPECT_EQ(b.dAbsorbedSolar, 0.0);
     EXPECT_EQ(b.dSkyTemp, c.air + 273.0);
 }
@@ -106,15 +107,15 @@ INSTANTIATE_TEST_SUITE_P(Moments, OvercastTest,
 
 TEST(SurfaceBoundary, DaySkyIsAtAirTemperatureWhateverTheCover) {
     for (int sky = 0; sky < 4; ++sky) {
-        const SurfaceBoundary b = ComputeSurfaceBoundary(6, 21, 12, 0, 45.0, sky, 20.0, 1.0);
+        const SurfaceBoundary b = ComputeSurfaceBoundary({6, 21, 12, 0, 45.0, sky, 20.0, 1.0});
         EXPECT_GT(b.dAbsorbedSolar, 0.0);
         EXPECT_EQ(b.dSkyTemp, 293.0);
     }
 }
 
 TEST(SurfaceBoundary, LeapDayIsFirstOfMarch) {
-    const SurfaceBoundary a = ComputeSurfaceBoundary(2, 29, 11, 0, 45.0, 1, 5.0, 3.0);
-    const SurfaceBoundary b = ComputeSurfaceBoundary(3, 1, 11, 0, 45.0, 1, 5.0, 3.0);
+    const SurfaceBoundary a = ComputeSurfaceBoundary({2, 29, 11, 0, 45.0, 1, 5.0, 3.0});
+    const SurfaceBoundary b = ComputeSurfaceBoundary({3, 1, 11, 0, 45.0, 1, 5.0, 3.0});
     EXPECT_EQ(a.dAbsorbedSolar, b.dAbsorbedSolar);
     EXPECT_EQ(a.dSkyTemp, b.dSkyTemp);
     EXPECT_EQ(a.dConvection, b.dConvection);
@@ -128,7 +129,7 @@ TEST(SurfaceBoundary, HalfHourMovesTheHourAngleBySevenAndAHalfDegrees) {
 
 TEST(SurfaceBoundary, ConvectionFormula) {
     for (double v : {0.0, 1.0, 2.2222222222222223, 53.63333333333334}) {
-        const SurfaceBoundary b = ComputeSurfaceBoundary(6, 21, 12, 0, 45.0, 0, 20.0, v);
+        const SurfaceBoundary b = ComputeSurfaceBoundary({6, 21, 12, 0, 45.0, 0, 20.0, v});
         EXPECT_EQ(b.dConvection, ((std::pow(v, 0.75) * std::pow(2.23, 0.75)) * 0.62 + 1.3) * 3.152);
     }
 }

@@ -1,51 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "UnitConversion.h"
 
 namespace {
 
-// RoundValue's eight steps as written, with integer digits (t(y) as a cast toward zero).
-// The library truncates on doubles; both must give the same double. The result can lie one unit in the
-// last place away from the double nearest the decimal text (148.89 does), so the expected decimal is
-// checked through the two-decimal text and a tolerance of 1e-12, the algorithm's double exactly.
-double LiteralRound(double x) {
-    const long long a = (long long)(x * 0.001);
-    const long long H = (long long)(x * 0.01) - 10 * a;
-    const long long T = (long long)(x * 0.1) - 10 * (10 * a + H);
-    const long long U = (long long)(x)-10 * (long long)(x * 0.1);
-    const long long D1 = (long long)(x * 10) - 10 * (long long)(x);
-    long long D2 = (long long)(x * 100) - 10 * (long long)(x * 10);
-    const long long D3 = (long long)(x * 1000) - 10 * (long long)(x * 100);
-    if (D3 >= 5) D2 = D2 + 1;
-    return ((10 * H + T) * 10) + D2 * 0.01 + D1 * 0.1 + U;
-}
-
-std::string TwoDecimals(double x) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2f", x);
-    return buf;
-}
-
-// Checks a rounded value exactly against the digits of `text`, and its two-decimal text.
-void ExpectRoundedTo(double actual, const std::string& text) {
-    std::string expectedText = text;
-    if (expectedText.find('.') == std::string::npos) expectedText += ".00";
-    while (expectedText.size() - expectedText.find('.') < 3) expectedText += "0";
-    EXPECT_EQ(TwoDecimals(actual), expectedText);
-    EXPECT_NEAR(actual, std::strtod(text.c_str(), nullptr), 1e-12) << text;
-}
-
-double Rounded(double x) {
-    RoundValue(&x);
-    return x;
-}
+// The double a decimal text stands for (the nearest one).
+double Decimal(const char* text) { return std::strtod(text, nullptr); }
 
 // ---- RoundValue -------------------------------------------------------------------------
-// Expected values are the doubles of the decimal literals: the digit arithmetic gives exactly them.
+// Results are compared exactly with the double nearest the expected decimal.
 struct RoundCase {
     const char* name;
     double in;
@@ -54,38 +23,61 @@ struct RoundCase {
 
 class RoundValueTest : public ::testing::TestWithParam<RoundCase> {};
 
-TEST_P(RoundValueTest, GivesTheHundredths) {
-    const double r = Rounded(GetParam().in);
-    EXPECT_EQ(r, LiteralRound(GetParam().in));
-    ExpectRoundedTo(r, GetParam().out);
+TEST_P(RoundValueTest, GivesTheNearestDoubleOfTheHundredths) {
+    EXPECT_EQ(RoundValue(GetParam().in), Decimal(GetParam().out)) << GetParam().in;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, RoundValueTest,
-    ::testing::Values(RoundCase{"HalfUp", 3.145, "3.15"}, RoundCase{"Down", 3.14159, "3.14"},
-                      RoundCase{"NegativeCutTowardZero", -12.345, "-12.34"},
-                      RoundCase{"NegativeNeverRoundsAway", -17.7777, "-17.77"},
-                      RoundCase{"CarryIntoUnits", 119.996, "120.0"},
-                      RoundCase{"NegativeCarryless", -39.996, "-39.99"},
-                      RoundCase{"CarryIntoTens", 44.999, "45.0"},
-                      RoundCase{"AlreadyRounded", 157.22, "157.22"}, RoundCase{"Zero", 0.0, "0.0"},
-                      RoundCase{"MinusForty", -40.0, "-40.0"}, RoundCase{"Hundreds", 315.0, "315.0"}),
+    ::testing::Values(
+        RoundCase{"HalfUp", 3.145, "3.15"}, RoundCase{"Down", 3.14159, "3.14"},
+        RoundCase{"NegativeCutTowardZero", -12.345, "-12.34"},
+        RoundCase{"NegativeNeverRoundsAway", -17.7777, "-17.77"},
+        RoundCase{"CarryIntoUnits", 119.996, "120.0"}, RoundCase{"NegativeCarryless", -39.996, "-39.99"},
+        RoundCase{"CarryIntoTens", 44.999, "45.0"}, RoundCase{"AlreadyRounded", 157.22, "157.22"},
+        RoundCase{"Zero", 0.0, "0.0"}, RoundCase{"MinusForty", -40.0, "-40.0"},
+        RoundCase{"Hundreds", 315.0, "315.0"},
+        // Typed with two decimals: never changed, though the binary digits lie below.
+        RoundCase{"TwoDecimalsNegativeKept", -39.66, "-39.66"},
+        RoundCase{"TwoDecimalsKept", 148.89, "148.89"},
+        // 1.005 is held as 1.00499999999999989..., yet typed as 1.005 it rounds up.
+        RoundCase{"HalfUpOfTheTypedDigits", 1.005, "1.01"}, RoundCase{"ThousandsKept", 1234.567, "1234.57"},
+        RoundCase{"NegativeThousands", -1234.567, "-1234.56"},
+        RoundCase{"CarryIntoThousands", 999.995, "1000.0"},
+        RoundCase{"Large", 123456789012.345, "123456789012.35"},
+        RoundCase{"BeyondHundredthsAlready", 1e20, "1e20"}, RoundCase{"SmallRoundsUp", 0.005, "0.01"},
+        RoundCase{"SmallRoundsDown", 0.0049, "0.0"}, RoundCase{"TinyNegativeIsPlusZero", -0.004, "0.0"}),
     [](const ::testing::TestParamInfo<RoundCase>& info) { return std::string(info.param.name); });
 
-TEST(RoundValue, IsIdempotentOnItsOwnResults) {
-    for (const char* text : {"3.15", "-12.34", "120", "157.22", "148.89", "76.2", "8.05", "-17.77", "0.01",
-                             "65.56", "193.08", "48.89", "-40", "315", "0.5", "12.7", "254"}) {
-        const double once = Rounded(std::strtod(text, nullptr));
-        ExpectRoundedTo(once, text);
-        EXPECT_EQ(Rounded(once), once) << text;
+TEST(RoundValue, ZeroResultIsPlusZeroAndNonFiniteValuesPass) {
+    EXPECT_FALSE(std::signbit(RoundValue(-0.004)));
+    EXPECT_FALSE(std::signbit(RoundValue(-0.0)));
+    EXPECT_TRUE(std::isnan(RoundValue(std::numeric_limits<double>::quiet_NaN())));
+    EXPECT_EQ(RoundValue(-std::numeric_limits<double>::infinity()), -std::numeric_limits<double>::infinity());
+}
+
+// Every value typed with up to three decimals from -1100 to 1100 (wider than any field's range): the
+// result is the double of the hundredths worked out on the integer thousandths, half up for positive
+// values and cut toward zero for negative ones; a value with two decimals comes back as it was.
+TEST(RoundValue, EveryTypedThousandthAgreesWithIntegerArithmetic) {
+    char text[32];
+    for (int n = -1100000; n <= 1100000; ++n) {
+        std::snprintf(text, sizeof text, "%s%d.%03d", n < 0 ? "-" : "", std::abs(n) / 1000,
+                      std::abs(n) % 1000);
+        const double typed = Decimal(text);
+        const int hundredths = n >= 0 ? (n + 5) / 10 : n / 10;  // C++ division truncates toward zero
+        std::snprintf(text, sizeof text, "%s%d.%02d", hundredths < 0 ? "-" : "", std::abs(hundredths) / 100,
+                      std::abs(hundredths) % 100);
+        const double expected = hundredths == 0 ? 0.0 : Decimal(text);
+        ASSERT_EQ(RoundValue(typed), expected) << n;
+        if (n % 10 == 0) ASSERT_EQ(RoundValue(typed), typed == 0.0 ? 0.0 : typed) << n;
     }
 }
 
-TEST(RoundValue, DoubleTruncationEqualsIntegerDigits) {
-    // Every hundredth from -40 to 315, and the thousandths around them.
-    for (int i = -40000; i <= 315000; ++i) {
-        const double x = i * 0.001;
-        ASSERT_EQ(Rounded(x), LiteralRound(x)) << x;
+TEST(RoundValue, IsIdempotentOnItsOwnResults) {
+    for (double x : {3.14159, -17.7777, 148.88888, 1.005, -0.0001, 65.555555, 1234.5678}) {
+        const double once = RoundValue(x);
+        EXPECT_EQ(RoundValue(once), once) << x;
     }
 }
 
@@ -93,39 +85,46 @@ TEST(RoundValue, DoubleTruncationEqualsIntegerDigits) {
 TEST(Converters, FormulaAndOrderAreThoseOfTheTable) {
     for (double x : {-40.0, 0.0, 10.0, 50.0, 148.89, 300.0, 315.0}) {
         const struct {
-            void (*convert)(int, double*);
-            int nTarget;
+            double (*convert)(UnitSystem, double);
+            UnitSystem target;
             double expected;
-        } rows[] = {{ConvertTemperature, 0, (x - 32.0) * 0.5555555555555556},
-                    {ConvertTemperature, 1, x * 1.8 + 32.0},
-                    {ConvertLength, 0, x * 25.4},
-                    {ConvertLength, 1, x * 0.03937007874015748},
-                    {ConvertSpeed, 0, x * 1.609},
-                    {ConvertSpeed, 1, x * 0.6215040397762586}};
-        for (const auto& row : rows) {
-            double v = x;
-            row.convert(row.nTarget, &v);
-            EXPECT_EQ(v, row.expected) << x << " to system " << row.nTarget;
-        }
+        } rows[] = {{ConvertTemperature, UnitSystem::SI, (x - 32.0) * 0.5555555555555556},
+                    {ConvertTemperature, UnitSystem::English, x * 1.8 + 32.0},
+                    {ConvertLength, UnitSystem::SI, x * 25.4},
+                    {ConvertLength, UnitSystem::English, x * 0.03937007874015748},
+                    {ConvertSpeed, UnitSystem::SI, x * 1.609},
+                    {ConvertSpeed, UnitSystem::English, x * 0.6215040397762586}};
+        for (const auto& row : rows)
+            EXPECT_EQ(row.convert(row.target, x), row.expected) << x << " to system " << UnitCode(row.target);
+        EXPECT_EQ(CelsiusToFahrenheit(x), x * 1.8 + 32.0);
+        EXPECT_EQ(FahrenheitToCelsius(x), (x - 32.0) * 0.5555555555555556);
     }
 }
 
-TEST(Converters, OtherTargetCodesLeaveTheValueUnchanged) {
+TEST(Converters, ValuesOutsideTheEnumerationLeaveTheValueUnchanged) {
     for (int code : {-1, 2, 7}) {
-        double t = 12.5, l = 12.5, s = 12.5;
-        ConvertTemperature(code, &t);
-        ConvertLength(code, &l);
-        ConvertSpeed(code, &s);
-        EXPECT_EQ(t, 12.5);
-        EXPECT_EQ(l, 12.5);
-        EXPECT_EQ(s, 12.5);
+        const auto target = static_cast<UnitSystem>(code);
+        EXPECT_EQ(ConvertTemperature(target, 12.5), 12.5);
+        EXPECT_EQ(ConvertLength(target, 12.5), 12.5);
+        EXPECT_EQ(ConvertSpeed(target, 12.5), 12.5);
     }
 }
 
-// The unit switch: convert, then RoundValue.
+TEST(UnitCodes, EngineAndDisplayRules) {
+    EXPECT_EQ(UnitSystemOfCode(0), UnitSystem::SI);
+    EXPECT_EQ(UnitSystemOfCode(1), UnitSystem::English);
+    EXPECT_EQ(UnitSystemOfCode(7), UnitSystem::SI);
+    EXPECT_EQ(DisplayUnitsOfCode(0), UnitSystem::SI);
+    EXPECT_EQ(DisplayUnitsOfCode(1), UnitSystem::English);
+    EXPECT_EQ(DisplayUnitsOfCode(7), UnitSystem::English);
+    EXPECT_EQ(UnitCode(UnitSystem::SI), 0);
+    EXPECT_EQ(UnitCode(UnitSystem::English), 1);
+}
+
+// The unit switch: convert, then RoundValue, there and back.
 struct SwitchCase {
     const char* name;
-    void (*convert)(int, double*);
+    double (*convert)(UnitSystem, double);
     double english;
     const char* si;        // after conversion to SI and rounding
     const char* english2;  // after converting that back and rounding
@@ -135,17 +134,9 @@ class UnitSwitchTest : public ::testing::TestWithParam<SwitchCase> {};
 
 TEST_P(UnitSwitchTest, ThereAndBackAgain) {
     const SwitchCase& c = GetParam();
-    double v = c.english;
-    c.convert(0, &v);
-    const double si = v;
-    RoundValue(&v);
-    ExpectRoundedTo(v, c.si);
-    EXPECT_EQ(v, LiteralRound(si));
-    c.convert(1, &v);
-    const double back = v;
-    RoundValue(&v);
-    ExpectRoundedTo(v, c.english2);
-    EXPECT_EQ(v, LiteralRound(back));
+    const double si = RoundValue(c.convert(UnitSystem::SI, c.english));
+    EXPECT_EQ(si, Decimal(c.si));
+    EXPECT_EQ(RoundValue(c.convert(UnitSystem::English, si)), Decimal(c.english2));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -160,19 +151,21 @@ INSTANTIATE_TEST_SUITE_P(
                       SwitchCase{"MinusForty", ConvertTemperature, -40.0, "-40.0", "-40.0"}),
     [](const ::testing::TestParamInfo<SwitchCase>& info) { return std::string(info.param.name); });
 
+TEST(Converters, FiftyMillimetresShowAs1Point97Inches) {
+    const double inches = ConvertLength(UnitSystem::English, 50.0);
+    EXPECT_NEAR(inches, 1.9685, 1e-4);
+    EXPECT_EQ(RoundValue(inches), 1.97);
+}
+
 TEST(Converters, WindBeforeRoundingIs8045) {
-    double v = 5.0;
-    ConvertSpeed(0, &v);
+    const double v = ConvertSpeed(UnitSystem::SI, 5.0);
     EXPECT_EQ(v, 5.0 * 1.609);
     EXPECT_NEAR(v, 8.045, 1e-12);
-    RoundValue(&v);
-    ExpectRoundedTo(v, "8.05");
+    EXPECT_EQ(RoundValue(v), 8.05);
 }
 
 TEST(Converters, ThreeInchesAre76Point2Millimetres) {
-    double v = 3.0;
-    ConvertLength(0, &v);
-    EXPECT_NEAR(v, 76.2, 1e-12);
+    EXPECT_NEAR(ConvertLength(UnitSystem::SI, 3.0), 76.2, 1e-12);
 }
 
 }  // namespace

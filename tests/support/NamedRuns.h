@@ -12,7 +12,7 @@
 inline SimulationInputs SiInputs(int month, int day, int hour, int minute, double latitude, int sky,
                                  double air, double windKmh, double liftMm, double delivery, double surface) {
     SimulationInputs in;
-    in.m_nUnits = UNITS_SI;
+    in.m_nUnits = UnitCode(UnitSystem::SI);
     in.m_nMonth = month;
     in.m_nDay = day;
     in.m_nHour = hour;
@@ -63,8 +63,8 @@ inline SimulationInputs SummerNoonRun(double liftMm, double delivery) {
 
 // The boundary of the inputs' date, time, place and sky, at the normalised air temperature and wind.
 inline SurfaceBoundary BoundaryOf(const SimulationInputs& in, const NormalizedInputs& n) {
-    return ComputeSurfaceBoundary(in.m_nMonth, in.m_nDay, in.m_nHour, in.m_nMinute, in.m_dLatitude,
-                                  in.m_nSkyCondition, n.dAirTemp, n.dWindSpeed);
+    return ComputeSurfaceBoundary({in.m_nMonth, in.m_nDay, in.m_nHour, in.m_nMinute, in.m_dLatitude,
+                                   in.m_nSkyCondition, n.dAirTemp, n.dWindSpeed});
 }
 
 // Solver inputs set directly, beyond the form's reach: air, surface and no wind at `air` C, a mat of

@@ -176,9 +176,25 @@ void DataExchangeTest::unparsableRefusalKeepsOldValueAndStopsThere() {
     QCOMPARE(host.m_nIntB, 7);
     QCOMPARE(host.m_dRealC, 2.5);
     QCOMPARE(host.m_nList, 1);
-    // The write that follows in a handler puts the old value back in place of the text.
+    // The write that follows in a handler puts the old value back in place of the refused text, and
+    // leaves what the user typed or chose in the controls the read did not reach.
     host.UpdateData(false);
     QCOMPARE(host.Edit(ExchangeHost::kIntB)->text(), QString("7"));
+    QCOMPARE(host.Edit(ExchangeHost::kRealC)->text(), QString("8.5"));
+    QCOMPARE(host.List()->currentIndex(), 0);
+    // A member changed since the refusal is written; the others are still left alone.
+    host.m_nRadio = 1;
+    host.UpdateData(false);
+    QVERIFY(host.Radio(ExchangeHost::kRadioSecond)->isChecked());
+    QCOMPARE(host.Edit(ExchangeHost::kRealC)->text(), QString("8.5"));
+    // A successful read takes the entries up and forgets the refusal.
+    host.Edit(ExchangeHost::kIntB)->setText("9");
+    QVERIFY(host.UpdateData(true));
+    QCOMPARE(host.m_dRealC, 8.5);
+    QCOMPARE(host.m_nList, 0);
+    host.m_dRealC = 4.0;
+    host.UpdateData(false);
+    QCOMPARE(host.Edit(ExchangeHost::kRealC)->text(), QString("4"));
 }
 
 void DataExchangeTest::onlyOnePromptPerRead() {

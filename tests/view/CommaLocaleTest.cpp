@@ -33,7 +33,7 @@ void CommaLocaleTest::fieldsKeepTheFullStop() {
     form.m_ui.ClearRecords();
     form.Enter(IDC_AIR_TEMP, "12.5");
     QVERIFY(form.m_ui.m_messages.empty());
-    QCOMPARE(form.m_pView->m_dAirTemp, 12.5);
+    QCOMPARE(form.m_pView->m_form.inputs.m_dAirTemp, 12.5);
     form.Enter(IDC_AIR_TEMP, "12,5");
     QCOMPARE(MessageTexts(form.m_ui), QStringList{"Please enter a number."});
     QCOMPARE(form.Shown(IDC_AIR_TEMP), QString("12.5"));

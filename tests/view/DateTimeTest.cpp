@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QTest>
 
 #include "Resource.h"
@@ -14,33 +15,52 @@ private slots:
     void updateToCurrentTime();
 };
 
-// Rows: month and day typed in this order (each field left after typing), and the day shown at the end.
+// Rows: year, month and day typed in this order (month and day swapped when dayFirst; each field left
+// after typing), and the day shown at the end.
 void DateTimeTest::dayCorrections_data() {
+    QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
     QTest::addColumn<bool>("dayFirst");
     QTest::addColumn<QString>("dayShown");
 
-    QTest::newRow("day 31 in April") << "4"
+    QTest::newRow("day 31 in April") << "2023"
+                                     << "4"
                                      << "31" << false << "30";
-    QTest::newRow("day 31, then month 2") << "2"
+    QTest::newRow("day 31, then month 2") << "2023"
+                                          << "2"
                                           << "31" << true << "28";
-    QTest::newRow("29 February in any year") << "2"
-                                             << "29" << false << "28";
-    QTest::newRow("day 0 becomes 1") << "5"
+    QTest::newRow("day 31, then month 2 of a leap year") << "2024"
+                                                         << "2"
+                                                         << "31" << true << "29";
+    QTest::newRow("29 February in a common year") << "2023"
+                                                  << "2"
+                                                  << "29" << false << "28";
+    QTest::newRow("29 February in a leap year stays") << "2024"
+                                                      << "2"
+                                                      << "29" << false << "29";
+    QTest::newRow("29 February of 2100 is not a leap day") << "2100"
+                                                           << "2"
+                                                           << "29" << false << "28";
+    QTest::newRow("day 0 becomes 1") << "2023"
+                                     << "5"
                                      << "0" << false << "1";
-    QTest::newRow("negative day becomes 1") << "5"
+    QTest::newRow("negative day becomes 1") << "2023"
+                                            << "5"
                                             << "-3" << false << "1";
-    QTest::newRow("day 31 in December stays") << "12"
+    QTest::newRow("day 31 in December stays") << "2023"
+                                              << "12"
                                               << "31" << false << "31";
 }
 
 void DateTimeTest::dayCorrections() {
+    QFETCH(QString, year);
     QFETCH(QString, month);
     QFETCH(QString, day);
     QFETCH(bool, dayFirst);
     QFETCH(QString, dayShown);
     ViewHarness form;
+    form.Enter(IDC_YEAR, year);
     form.m_ui.ClearRecords();
     if (dayFirst) {
         form.Enter(IDC_DAY, day);
@@ -66,9 +86,12 @@ void DateTimeTest::updateToCurrentTime() {
     QCOMPARE(form.Shown(IDC_YEAR), QString("1999"));
     QVERIFY(!form.IsEnabled(IDC_EXPORT));
 
-    // The fill takes the clock's 29 February as it is; only leaving the day corrects it.
+    // The clock's 29 February of a leap year is taken as it is, and leaving the day keeps it.
     form.m_now = LocalClock(2024, 2, 29, 8, 0);
     form.Click(IDC_UPDATE_TIME);
+    QCOMPARE(form.Shown(IDC_DAY), QString("29"));
+    form.Edit(IDC_DAY)->setFocus(Qt::TabFocusReason);
+    form.Leave();
     QCOMPARE(form.Shown(IDC_DAY), QString("29"));
 }
 

@@ -39,7 +39,7 @@ void FieldValidationTest::monthOutOfRangeIsRefusedAndSelected() {
     QCOMPARE(form.m_ui.m_messages[0].type, MB_OK | MB_ICONEXCLAMATION);
     QCOMPARE(QApplication::focusWidget(), form.Edit(IDC_MONTH));
     QCOMPARE(form.Edit(IDC_MONTH)->selectedText(), QString("13"));
-    QCOMPARE(form.m_pView->m_nMonth, 13);  // kept until corrected
+    QCOMPARE(form.m_pView->m_form.inputs.m_nMonth, 13);  // kept until corrected
 }
 
 // Rows: what is typed into which integer field, what the field shows afterwards, and the prompt.
@@ -94,7 +94,7 @@ void FieldValidationTest::fieldWithoutHandlerIsReportedAtTheNextRead() {
     form.Enter(IDC_AIR_TEMP, "55");
     QCOMPARE(MessageTexts(form.m_ui), QStringList{"Please enter an integer between 1990 and 3001."});
     QCOMPARE(QApplication::focusWidget(), form.Edit(IDC_YEAR));
-    QCOMPARE(form.m_pView->m_nMinute, 60);
+    QCOMPARE(form.m_pView->m_form.inputs.m_nMinute, 60);
 }
 
 // Rows in the unit system named; shown texts are exact: values are rounded to hundredths and shown

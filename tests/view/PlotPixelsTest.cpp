@@ -38,7 +38,7 @@ void PlotPixelsTest::beforeCalculationOnlyTheFrame() {
     QCOMPARE(PixelsOf(image, form.m_pView->m_rectPlot, kGreen, Legend(chart)).size(), size_t{0});
     QCOMPARE(PixelsOf(image, form.m_pView->m_rectPlot, kRed, Legend(chart)).size(), size_t{0});
     QCOMPARE(CountOtherThan(image, LeftOfTemperatureAxis(chart), kGrey), 0);
-    QCOMPARE(form.m_pView->m_nStartTime, 0);
+    QCOMPARE(form.m_pView->m_form.m_nStartTime, 0);
 }
 
 void PlotPixelsTest::runAShowsCurveAndMarkers() {
@@ -54,25 +54,26 @@ void PlotPixelsTest::runAShowsCurveAndMarkers() {
 
     // The first sample below 120 C places the green marker.
     int nStartSample = 0;
-    while (nStartSample < view.m_nLastSample - 1 && !(view.m_dCurveTemp[nStartSample] < 120.0))
+    while (nStartSample < view.m_result.curve.m_nLastSample - 1 &&
+           !(view.m_result.curve.m_dCurveTemp[nStartSample] < 120.0))
         ++nStartSample;
-    QVERIFY(nStartSample < view.m_nLastSample - 1);
-    QCOMPARE(view.m_nStartTime, static_cast<int>(view.m_dCurveTime[nStartSample]));
-    const int xStart = chart.X(view.m_dCurveTime[nStartSample]);
+    QVERIFY(nStartSample < view.m_result.curve.m_nLastSample - 1);
+    QCOMPARE(view.m_form.m_nStartTime, static_cast<int>(view.m_result.curve.m_dCurveTime[nStartSample]));
+    const int xStart = chart.X(view.m_result.curve.m_dCurveTime[nStartSample]);
     const int yStart = chart.Y(120.0, false);
     QVERIFY(IsColor(image, xStart, (yStart + chart.yb) / 2, kGreen));
     QVERIFY(IsColor(image, (chart.x0 + xStart) / 2, yStart, kGreen));
 
-    const int xStop = chart.X(view.m_dStopTime);
+    const int xStop = chart.X(view.m_form.m_dStopTime);
     const int yStop = static_cast<int>(chart.yb - chart.H * 0.145);
     QVERIFY(IsColor(image, xStop, (yStop + chart.yb) / 2, kRed));
     QVERIFY(IsColor(image, (chart.x0 + xStop) / 2, yStop, kRed));
 
     // Yellow points on the curve, away from the marker lines that are drawn over them.
     int nChecked = 0;
-    for (int i = 0; i < view.m_nLastSample - 1; i += 9) {
-        const double dTemp = view.m_dCurveTemp[i];
-        const int x = chart.X(view.m_dCurveTime[i]);
+    for (int i = 0; i < view.m_result.curve.m_nLastSample - 1; i += 9) {
+        const double dTemp = view.m_result.curve.m_dCurveTemp[i];
+        const int x = chart.X(view.m_result.curve.m_dCurveTime[i]);
         const int y = chart.Y(dTemp, false);
         const bool bNearMarker = std::abs(x - xStart) < 3 || std::abs(x - xStop) < 3 ||
                                  std::abs(y - yStart) < 3 || std::abs(y - yStop) < 3;
@@ -82,6 +83,20 @@ void PlotPixelsTest::runAShowsCurveAndMarkers() {
         ++nChecked;
     }
     QVERIFY(nChecked >= 20);
+
+    // The axes' corner and the stop marker once more, placed by offsets from the plot rectangle written
+    // out here rather than by the chart's own geometry: the corner 30 pixels in from the left and up from
+    // the bottom edge, the time axis 50 pixels shorter than the rectangle is wide for 120 minutes, the
+    // temperature axis 50 pixels shorter than it is high for 100 C.
+    const QRect r = view.m_rectPlot;
+    const int x0 = r.left() + 30;
+    const int yb = r.top() + r.height() - 30;
+    const int xs = static_cast<int>(x0 + (r.width() - 50) * 68.0 * 0.008333333333333333);
+    const int ys = static_cast<int>(yb - (r.height() - 50) * 0.145);
+    QVERIFY(IsColor(image, x0, yb, kBlack));
+    QVERIFY(IsColor(image, x0, yb - 1, kBlack));
+    QVERIFY(IsColor(image, xs, yb - 1, kRed));
+    QVERIFY(IsColor(image, x0 + 1, ys, kRed));
 }
 
 REGISTER_TEST_SUITE(PlotPixelsTest);

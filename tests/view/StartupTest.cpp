@@ -8,12 +8,13 @@
 #include "SuiteMain.h"
 #include "ViewHarness.h"
 
-// A fresh start: the disclaimer comes first, then the form shows the defaults and the clock's date.
+// A fresh form: it shows the defaults and the clock's date, and no window of its own (the application
+// shows the disclaimer before it makes the form).
 class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void disclaimerComesFirst();
+    void formShowsNoWindowOfItsOwn();
     void formShowsTheDefaults_data();
     void formShowsTheDefaults();
     void plotRectangleLiesInsideTheCurveBox();
@@ -22,11 +23,9 @@ private slots:
     void disclaimerButtonShowsItAgain();
 };
 
-void StartupTest::disclaimerComesFirst() {
+void StartupTest::formShowsNoWindowOfItsOwn() {
     ViewHarness form;
-    QCOMPARE(DialogClasses(form.m_ui), QStringList{"CDisclaimerDlg"});
-    QCOMPARE(form.m_ui.m_dialogs[0].nSequence, 0);
-    QVERIFY(form.m_bDisclaimerBeforeAnyWindow);
+    QCOMPARE(DialogClasses(form.m_ui), QStringList{});
     QVERIFY(form.m_ui.m_messages.empty());
 }
 
@@ -84,7 +83,7 @@ void StartupTest::newDocumentKeepsTheInputs() {
     form.Enter(IDC_AIR_TEMP, "61.5");
     form.m_pView->OnInitialUpdate();
     QCOMPARE(form.Shown(IDC_AIR_TEMP), QString("61.5"));
-    QCOMPARE(form.m_pView->m_dAirTemp, 61.5);
+    QCOMPARE(form.m_pView->m_form.inputs.m_dAirTemp, 61.5);
 }
 
 void StartupTest::tabFollowsTheTemplateOrder() {
@@ -112,7 +111,7 @@ void StartupTest::tabFollowsTheTemplateOrder() {
 void StartupTest::disclaimerButtonShowsItAgain() {
     ViewHarness form;
     form.Click(IDC_DISCLAIMER);
-    QCOMPARE(DialogClasses(form.m_ui), (QStringList{"CDisclaimerDlg", "CDisclaimerDlg"}));
+    QCOMPARE(DialogClasses(form.m_ui), QStringList{"CDisclaimerDlg"});
 }
 
 REGISTER_TEST_SUITE(StartupTest);

@@ -13,13 +13,6 @@
 #include "UserInput.h"
 
 ViewHarness::ViewHarness(std::time_t now) : m_now(now) {
-    m_ui.QueueDialog([this](QDialog&) {
-        bool bAnyWindow = false;
-        for (QWidget* pWindow : QApplication::topLevelWidgets())
-            bAnyWindow = bAnyWindow || pWindow->isVisible();
-        m_bDisclaimerBeforeAnyWindow = !bAnyWindow;
-        return IDOK;
-    });
     m_pView = std::make_unique<CDravonelView>(nullptr, [this] { return m_now; });
     m_pView->OnInitialUpdate();
     m_pView->resize(m_pView->Page()->size() + QSize(4, 4));
@@ -133,6 +126,7 @@ QByteArray ViewHarness::ExpectedReport() const {
     std::tm local{};
     localtime_r(&m_now, &local);
     const CDravonelView& view = *m_pView;
-    const ReportResults results{view.m_dStartTemp, view.m_nStartTime, view.m_dStopTime};
-    return QByteArray::fromStdString(WriteReport(view, results, view, local));
+    const ReportResults results{view.m_result.summary.start.dStartTemp, view.m_form.m_nStartTime,
+                                view.m_form.m_dStopTime};
+    return QByteArray::fromStdString(WriteReport(view.m_form.inputs, results, view.m_result.curve, local));
 }

@@ -55,8 +55,7 @@ public:
     // the bytes "Export Data" must write.
     QByteArray ExpectedReport() const;
 
-    ScriptedUiServices m_ui;  // before the view: the disclaimer is shown while it is made
+    ScriptedUiServices m_ui;  // before the view, so every modal window it shows is scripted
     std::time_t m_now;
     std::unique_ptr<CDravonelView> m_pView;
-    bool m_bDisclaimerBeforeAnyWindow = false;
 };

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cmath>
+
+#include "CoolingColumn.h"
+#include "CoolingGrid.h"
+#include "CoolingSolver.h"
+
+// The run of one lift around the column (CoolingColumn.h): the grid of the mat on three existing layers,
+// the curve's samples and the stop minute. Working storage is the column on the stack; nothing is
+// allocated.
+
+namespace single_lift {
+// Minutes count as a running sum of 1/3 per step, never recomputed from the seconds, so they drift
+// slightly below whole minutes (six steps give 1.9999999999999998); a run ending below 50 C is stamped
+// with its seconds instead.
+constexpr double kMinutesPerStep = CoolingModel::kThird;
+constexpr double kSecondsToMinutes = 0.016666666666666666;  // nearest double to 1/60
+constexpr double kRunSeconds = 7200.0;                      // 120 minutes
+constexpr double kColdMatTemp = 50.0;                       // C: a mat mean below this ends the run
+
+// The existing surface under the mat: thickness (m) and cells of each of the three layers.
+constexpr double kExistingThickness[3] = {0.06, 0.1, 0.2};
+constexpr int kExistingCells[3] = {6, 6, 8};
+}  // namespace single_lift
+
+// RunCoolingSimulation on a column of any capacity from 71 nodes up (it runs on kSingleLiftNodes);
+// every capacity gives the same doubles.
+template <int kCapacity>
+int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& boundary,
+                        CoolingCurve& curve) {
+    static_assert(kCapacity >= 71, "50 mat cells, 20 existing cells and the surface node");
+    const int n1 = MatCellCount(inputs.dLiftThickness);
+    const ColumnLayer layers[4] = {
+        {inputs.dLiftThickness, n1, inputs.mix, inputs.dDeliveryTemp},
+        {single_lift::kExistingThickness[0], single_lift::kExistingCells[0], inputs.existing,
+         inputs.dSurfaceTemp},
+        {single_lift::kExistingThickness[1], single_lift::kExistingCells[1], inputs.existing,
+         inputs.dSurfaceTemp},
+        {single_lift::kExistingThickness[2], single_lift::kExistingCells[2], inputs.existing,
+         inputs.dSurfaceTemp},
+    };
+    CoolingColumn<kCapacity> column;
+    // 6 to 50 mat cells and 20 existing ones always fit 71 nodes.
+    [[maybe_unused]] const bool bFits = column.SetUp(layers, 4);
+
+    // Sample 0: the mix as delivered.
+    curve.m_nLastSample = 0;
+    curve.m_dCurveTime[0] = 0.0;
+    curve.m_dCurveTemp[0] = inputs.dDeliveryTemp;
+
+    column.FormCoefficients(boundary.dConvection);
+    const SurfaceDrive drive = SurfaceDriveOf(boundary);
+
+    double ts = 0.0;    // s
+    double tm = 0.0;    // min
+    double Tavg = 0.0;  // C, the mat mean as last sampled
+    int nStop = kStopNeverReached;
+    for (;;) {
+        tm = tm + single_lift::kMinutesPerStep;
+        curve.m_nLastSample = curve.m_nLastSample + 1;
+        ts = ts + CoolingModel::kStepSeconds;
+
+        if (!column.AdvanceStep(drive, inputs.dAirTemp)) {
+            // Unsettled after 100 passes: the counted sample gets the minute and the last mean.
+            curve.m_dCurveTime[curve.m_nLastSample] = tm;
+            curve.m_dCurveTemp[curve.m_nLastSample] = Tavg;
+            return kStopRapidOrFailed;
+        }
+
+        // The mat mean (surface node excluded) is sampled at whole minutes and after the first step;
+        // the samples between repeat it.
+        if (std::fmod(ts, 60.0) == 0.0 || ts == CoolingModel::kStepSeconds)
+            Tavg = column.MeanTemperature(1, n1);
+
+        if (Tavg < STOP_TEMPERATURE && nStop == kStopNeverReached) nStop = static_cast<int>(tm);
+
+        if (Tavg < single_lift::kColdMatTemp) {
+            // Cold already after the first step: too rapid to compact at all.
+            if (ts == CoolingModel::kStepSeconds) nStop = kStopRapidOrFailed;
+            curve.m_dCurveTime[curve.m_nLastSample] = ts * single_lift::kSecondsToMinutes;
+            curve.m_dCurveTemp[curve.m_nLastSample] = Tavg;
+            return nStop;
+        }
+
+        curve.m_dCurveTime[curve.m_nLastSample] = tm;
+        curve.m_dCurveTemp[curve.m_nLastSample] = Tavg;
+        if (!(ts < single_lift::kRunSeconds)) return nStop;
+    }
+}
