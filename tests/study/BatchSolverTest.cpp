@@ -58,14 +58,14 @@ const Batch& TestBatch() {
         for (int i = 0; i < 420; ++i) {
             SimulationInputs in;
             in.m_nUnits = rng.Index(2);
-            const InputRanges& r = in.m_nUnits == UNITS_SI ? kSiRanges : kEnglishRanges;
+            const InputRanges& r = in.m_nUnits == UnitCode(UnitSystem::SI) ? kSiRanges : kEnglishRanges;
             in.m_dAirTemp = rng.Hundredths(r.m_dAirTempMin, r.m_dAirTempMax);
             in.m_dSurfaceTemp = rng.Hundredths(r.m_dSurfaceTempMin, r.m_dSurfaceTempMax);
             in.m_dDeliveryTemp = rng.Hundredths(r.m_dDeliveryTempMin, r.m_dDeliveryTempMax);
             in.m_dLiftThickness = rng.Hundredths(r.m_dLiftThicknessMin, r.m_dLiftThicknessMax);
             // A third share one grid (7 mat cells): more runs than lanes, ending at different steps, so
             // that lanes take new jobs in the middle of a group's run.
-            if (i % 3 == 0) in.m_dLiftThickness = in.m_nUnits == UNITS_SI ? 75.0 : 3.0;
+            if (i % 3 == 0) in.m_dLiftThickness = in.m_nUnits == UnitCode(UnitSystem::SI) ? 75.0 : 3.0;
             in.m_dWindSpeed = rng.Hundredths(r.m_dWindSpeedMin, r.m_dWindSpeedMax);
             in.m_dLatitude = rng.Hundredths(0.0, 90.0);
             in.m_nMonth = 1 + rng.Index(12);
