@@ -10,7 +10,10 @@
 
 // What every study shares: how it reports progress and refusals, and how it checks the scenario it is
 // given. Scenarios are SimulationInputs in the unit system of their m_nUnits, as the form and the
-// command line hold them.
+// command line hold them. Results give times in minutes after laydown; temperatures the engine computes
+// (curves, profiles) in C, as the engine holds them, for the caller to show in F where it shows English
+// units; values that stand for an input field (a fitted delivery temperature, a sensitivity end) in the
+// units of the scenario. Refusal messages speak the scenario's units.
 
 // Progress of a study: nDone of nTotal engine runs are finished. Calls come one at a time on the thread
 // that called the study, with nDone rising; the last call has nDone == nTotal unless the study was

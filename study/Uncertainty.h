@@ -89,7 +89,9 @@ struct WindowFigures {
 
 struct UncertaintyResult {
     StudyOutcome outcome = StudyOutcome::Done;
-    StudyFault fault;         // when Refused
+    StudyFault fault;                                     // when Refused
+    const char* pszSampling = kUncertaintySamplingText;   // how the samples were drawn, for output
+    const char* pszPercentileRule = kPercentileRuleText;  // how the percentiles were read, for output
     std::uint64_t nSeed = 0;  // the seed the samples were drawn with (also when drawn at random)
     std::size_t nSamples = 0;
     Percentiles start{};             // compaction start, minutes
