@@ -93,7 +93,10 @@ struct NextLiftTime {
     LiftClockTime clock{};  // the first lift's paving time + this lift's placement + nMinutes
 };
 
-// Everything a run gives for one lift. Times are relative to the lift's own laydown.
+// Everything a run gives for one lift. Times are relative to the lift's own laydown. A lift below takes
+// heat from the one placed on it, so its mean can rise again after it fell below the stop or next-lift
+// temperature: both read the first crossing. A lift left unplaced (bPlaced false) has stop code
+// kStopRapidOrFailed, an empty curve and no start or next-lift time.
 struct LiftOutcome {
     bool bPlaced = false;  // false only when the column failed before this lift's placement
     int nPlacementMinutes = 0;
