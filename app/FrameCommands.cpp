@@ -4,6 +4,7 @@
 
 #include "CMainFrame.h"
 #include "MainFrameResources.h"
+#include "ToolWindows.h"
 
 QAction& CMainFrame::ActionFor(int nId) {
     QAction*& pAction = m_actions[nId];
@@ -31,6 +32,13 @@ void CMainFrame::CreateActions() {
         for (const MenuItemResource& item : popup.items) {
             if (item.nCommandId != 0) ActionFor(item.nCommandId).setText(QString::fromUtf8(item.text));
         }
+    }
+    // A tool window of a later version keeps its place in the menu, greyed, and says so.
+    for (const ToolWindowEntry& entry : ToolWindowEntries()) {
+        if (CToolWindowHost::IsAvailable(entry.nCommandId)) continue;
+        QAction& action = ActionFor(entry.nCommandId);
+        action.setEnabled(false);
+        action.setStatusTip(QString::fromUtf8(kComingLaterTip));
     }
     ActionFor(ID_VIEW_TOOLBAR).setCheckable(true);
     ActionFor(ID_VIEW_STATUS_BAR).setCheckable(true);
