@@ -41,6 +41,7 @@ void ToolsMenuTest::laterWindowsAreGreyedWithATip() {
     QCOMPARE(pAction->text(), text);
     QVERIFY(!pAction->isEnabled());
     QCOMPARE(pAction->statusTip(), QStringLiteral("Coming in a later version"));
+    QCOMPARE(pAction->toolTip(), QStringLiteral("Coming in a later version"));
 }
 
 void ToolsMenuTest::ctrlKKeepsTheResultOrSaysWhyNot_data() {

@@ -56,30 +56,17 @@ QProgressBar& ProgressOf(QWidget& window) { return *window.findChild<QProgressBa
 
 }  // namespace
 
-// What every tool window does the same way: modeless, Enter and Esc, a long job that can be cancelled
+// What every tool window does the same way: Enter and Esc, a long job that can be cancelled
 // without anything half-done showing, its size remembered, its texts fitting at any font size.
 class ToolWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensBesideTheFormWithoutBlockingIt();
     void escCancelsAJobHalfwayAndShowsNothingOfIt();
     void finishedJobShowsItsResult();
     void sizeIsRememberedForTheNextOpening();
     void textsFit_data();
     void textsFit();
 };
-
-void ToolWindowTest::opensBesideTheFormWithoutBlockingIt() {
-    WindowFixture fixture;
-    CCountingWindow window(fixture.context);
-    window.ShowModeless();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(!window.isModal());
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    // The form still takes the user's clicks while the window is open.
-    fixture.ClickUnits(UnitSystem::English);
-    QCOMPARE(window.Units(), UnitSystem::English);
-}
 
 void ToolWindowTest::escCancelsAJobHalfwayAndShowsNothingOfIt() {
     WindowFixture fixture;
