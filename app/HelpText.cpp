@@ -188,6 +188,19 @@ drops the chosen scenario, <b>Clear All</b> all of them; <b>Export CSV</b> write
 input for a spreadsheet, and <b>Print</b> puts the chart and the table on a page. The window follows the
 form's units and can stay open while you work on the form.</p>
 
+<h3><a name="lifts"></a>Several lifts</h3>
+<p><b>Tools &gt; Lifts</b> cools up to four lifts placed one on another on the site of the form. Each row is a
+lift, bottom first: when it goes down (whole minutes after the first lift's laydown), its thickness,
+delivery temperature, mix and grades. The first row starts as the form's lift. <b>Add Lift</b> repeats the
+last row 30 minutes later; <b>Remove</b> drops a row. A lift may go down at most 120 minutes after the one
+below it. The next lift should wait until the mat below has cooled under the next-lift temperature (60 C
+or 140 F unless you change it), so that it carries the paver and the haul trucks without deforming.
+<b>Run</b> (Enter) shows every lift's mean temperature on one time axis with its start and stop, the
+next-lift temperature as a dashed line, and a table with each lift's start, stop, window and the time the
+next lift may go on it, in minutes after its own laydown and on the clock. A lift below is warmed again by
+the one placed on it; its times read its first crossing. A value that cannot be run is named in a message
+and the cursor goes to it.</p>
+
 <h3><a name="disclaimer"></a>Disclaimer</h3>
 <p>The recommendations are a guide. Some mixes, polymer modified binders in particular, need start and
 stop times other than these; the supplier's guidelines come first, and good judgement is always needed

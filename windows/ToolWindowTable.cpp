@@ -1,4 +1,5 @@
 #include "CompareWindow.h"
+#include "LiftsWindow.h"
 #include "Resource.h"
 #include "ToolWindows.h"
 
@@ -10,7 +11,7 @@ constexpr ToolWindowEntry kToolWindows[] = {
     {ID_TOOLS_PLANNER, nullptr},
     {ID_TOOLS_UNCERTAINTY, nullptr},
     {ID_TOOLS_CALIBRATE, nullptr},
-    {ID_TOOLS_LIFTS, nullptr},
+    {ID_TOOLS_LIFTS, &MakeToolWindow<CLiftsWindow>},
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "AppFixture.h"
 #include "CMainFrame.h"
+#include "LiftsWindow.h"
 #include "Resource.h"
 #include "ScriptedRecords.h"
 #include "SuiteMain.h"
@@ -22,6 +23,7 @@ private slots:
     void ctrlKKeepsTheResultOrSaysWhyNot_data();
     void ctrlKKeepsTheResultOrSaysWhyNot();
     void keptScenarioHoldsTheInputsOfTheShownResult();
+    void liftsOpensBesideTheFormWithItsLift();
 };
 
 void ToolsMenuTest::laterWindowsAreGreyedWithATip_data() {
@@ -30,7 +32,6 @@ void ToolsMenuTest::laterWindowsAreGreyedWithATip_data() {
     QTest::newRow("planner") << ID_TOOLS_PLANNER << "Paving &Day Planner...";
     QTest::newRow("uncertainty") << ID_TOOLS_UNCERTAINTY << "&Uncertainty...";
     QTest::newRow("calibration") << ID_TOOLS_CALIBRATE << "Ca&librate to Measured Temperature...";
-    QTest::newRow("lifts") << ID_TOOLS_LIFTS << "&Lifts...";
 }
 
 void ToolsMenuTest::laterWindowsAreGreyedWithATip() {
@@ -98,6 +99,18 @@ void ToolsMenuTest::keptScenarioHoldsTheInputsOfTheShownResult() {
     QVERIFY(QTest::qWaitForWindowActive(&started.Frame()));
     started.TypeAndLeave(IDC_WIND_SPEED, QStringLiteral("9"));
     QCOMPARE(started.View().m_form.inputs.m_dWindSpeed, 9.0);
+}
+
+void ToolsMenuTest::liftsOpensBesideTheFormWithItsLift() {
+    TemporarySettings settings;
+    StartedApp started;
+    started.TypeAndLeave(IDC_LIFT_THICKNESS, QStringLiteral("2.5"));
+    QAction* pAction = started.Frame().CommandAction(ID_TOOLS_LIFTS);
+    QVERIFY(pAction->isEnabled());
+    pAction->trigger();
+    auto* pWindow = qobject_cast<CLiftsWindow*>(started.Frame().Tools().Window(ID_TOOLS_LIFTS));
+    QVERIFY(pWindow && pWindow->isVisible() && !pWindow->isModal());
+    QCOMPARE(pWindow->ThicknessField(0).text(), QStringLiteral("2.5"));
 }
 
 REGISTER_TEST_SUITE(ToolsMenuTest);

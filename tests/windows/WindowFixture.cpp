@@ -47,8 +47,10 @@ QString NamesAndFit(QWidget& window) {
                             qobject_cast<QAbstractButton*>(pWidget) ||
                             qobject_cast<QAbstractSpinBox*>(pWidget) ||
                             qobject_cast<QAbstractItemView*>(pWidget);
-        // A list's or table's own scroll bars and editors belong to it.
-        if (bInput && !qobject_cast<QAbstractItemView*>(pWidget->parentWidget())) {
+        // A list's or table's own scroll bars and editors belong to it, as a spin box's edit does.
+        const QWidget* pParent = pWidget->parentWidget();
+        if (bInput && !qobject_cast<const QAbstractItemView*>(pParent) &&
+            !qobject_cast<const QAbstractSpinBox*>(pParent)) {
             QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pWidget);
             const QString name = !pWidget->accessibleName().isEmpty() ? pWidget->accessibleName()
                                  : pAccessible                        ? pAccessible->text(QAccessible::Name)
