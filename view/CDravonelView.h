@@ -61,6 +61,16 @@ public:
     void OnExportData();
     void OnDisclaimer();
 
+    // File > New: the form as a fresh start shows it (the defaults, the paving date and time from the clock,
+    // no result, "Export Data" and the moisture lists enabled), written through the first update. Emits
+    // unitsChanged when the unit system changes, then inputsChanged.
+    void ResetToFreshStart();
+    // File > Open: the inputs of `record`, with its unit system, ranges and labels, written into the form;
+    // the moisture lists enabled or not by its material. Nothing is calculated: a shown result stays, out
+    // of date, and "Export Data" is disabled as after any change of an input. Emits unitsChanged when the
+    // unit system changes, then inputsChanged.
+    void LoadInputs(const FormRecord& record);
+
     // What the chart paints, as it stands now (for printing and tests).
     PlotInputs GetPlotInputs() const;
     // True after a calculation while the inputs on the form may differ from those that produced the shown

@@ -484,6 +484,22 @@ void CLiftsWindow::Refuse(const QString& message, QWidget* pField) {
     if (auto* pSpin = qobject_cast<QSpinBox*>(pField)) pSpin->selectAll();
 }
 
+void CLiftsWindow::FocusField(int nLift, const std::string& name) {
+    const RowWidgets& row = m_rows[std::clamp(nLift, 0, m_nLifts - 1)];
+    QWidget* pField = name == "next-lift-temp" ? static_cast<QWidget*>(m_pNextLiftTemp)
+                      : name == "at"           ? static_cast<QWidget*>(row.pPlacement)
+                      : name == "lift"         ? static_cast<QWidget*>(row.pThickness)
+                      : name == "delivery"     ? static_cast<QWidget*>(row.pDelivery)
+                      : name == "mix"          ? static_cast<QWidget*>(row.pMix)
+                      : name == "pg-high"      ? static_cast<QWidget*>(row.pHigh)
+                      : name == "pg-low"       ? static_cast<QWidget*>(row.pLow)
+                                               : nullptr;
+    ShowModeless();
+    if (!pField) return;
+    pField->setFocus(Qt::OtherFocusReason);
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pField)) pEdit->selectAll();
+}
+
 QWidget* CLiftsWindow::FieldOf(const LiftSequenceError& error) const {
     if (const int nControl = FormControlOf(error.field)) return Context().view.GetDlgItem(nControl);
     const int nRow = std::clamp(error.nLift - 1, 0, m_nLifts - 1);

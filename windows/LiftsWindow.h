@@ -78,6 +78,9 @@ public:
     void Reset();
     // Whether the user has set any lift or the next-lift temperature since the window was made or reset.
     bool IsEdited() const { return m_bEdited; }
+    // Shows the window with the focus on a field, named as a job file names it: lift nLift (0 based) and
+    // "at", "lift", "delivery", "mix", "pg-high" or "pg-low"; "next-lift-temp" (nLift ignored).
+    void FocusField(int nLift, const std::string& name);
 
     // Checks the lifts and the form's site and starts the run; false (after a message, the focus on the
     // field at fault) when something was refused.

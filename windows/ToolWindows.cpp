@@ -66,10 +66,18 @@ void CToolWindowHost::KeepForComparison() {
 }
 
 CToolWindow* CToolWindowHost::OpenWindow(int nId) {
+    CToolWindow* pWindow = MakeWindow(nId);
+    if (pWindow) pWindow->ShowModeless();
+    return pWindow;
+}
+
+CToolWindow* CToolWindowHost::MakeWindow(int nId) {
     const ToolWindowEntry* pEntry = EntryOf(nId);
     if (!pEntry || !pEntry->make) return nullptr;
     QPointer<CToolWindow>& pWindow = m_windows[nId];
-    if (!pWindow) pWindow = pEntry->make(m_context, m_pOwner);
-    pWindow->ShowModeless();
+    if (!pWindow) {
+        pWindow = pEntry->make(m_context, m_pOwner);
+        emit windowMade(nId);
+    }
     return pWindow;
 }

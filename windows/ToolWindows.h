@@ -48,6 +48,9 @@ public:
     void KeepForComparison();
     // Opens the window of command nId (made on first use) or raises it; nullptr when it is not built yet.
     CToolWindow* OpenWindow(int nId);
+    // The window of command nId, made now (without showing it) when it was not made before; nullptr when it
+    // is not built yet. A job being opened fills a window this way.
+    CToolWindow* MakeWindow(int nId);
     // The window of command nId once it has been made; nullptr before.
     CToolWindow* Window(int nId) const { return m_windows.value(nId); }
 
@@ -57,6 +60,8 @@ public:
 signals:
     // A short message for the status bar ("Kept for comparison as ...").
     void statusMessage(const QString& text);
+    // The window of command nId has just been made.
+    void windowMade(int nId);
 
 private:
     QWidget* m_pOwner;
