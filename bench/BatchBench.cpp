@@ -2,7 +2,8 @@
 // to +-10 %, fixed seed). The cooling run alone: the scalar solver one scenario at a time (BatchScalar), the
 // vector kernel on one thread (BatchKernel) and on every core (BatchParallel). The whole answer
 // (BatchThroughput): RunScenarios on every core - normalisation, boundary, kernel, stop outcome and start -
-// against RunCalculation one scenario at a time on one thread.
+// against RunCalculation one scenario at a time on one thread, and RunScenarios on one thread
+// (BatchThroughputOneThread).
 // Counters: scenarios per second and the ratio to the matching scalar rate, which is timed once in the same
 // process. One-thread rates count the CPU time of the calling thread, so that other load on a shared machine
 // does not distort them; the parallel rates count wall-clock time.
@@ -154,5 +155,23 @@ void BatchThroughput(benchmark::State& state) {
     state.SetLabel(std::string(BatchKernelTarget()) + ", " + std::to_string(BatchKernelLanes()) + " lanes");
 }
 BENCHMARK(BatchThroughput)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same on the calling thread alone, in its CPU time: what the whole answer costs beside the kernel.
+void BatchThroughputOneThread(benchmark::State& state) {
+    const double scalarRate = WholeAnswerScalarRate();
+    ScenarioOptions options;
+    options.nThreads = 1;
+    double seconds = 0.0;
+    for (auto _ : state) {
+        const double start = ThreadCpuSeconds();
+        const ScenarioResults r = RunScenarios(ScenarioInputs(), options);
+        seconds += ThreadCpuSeconds() - start;
+        benchmark::DoNotOptimize(r.summaries.data());
+    }
+    const double rate = static_cast<double>(state.iterations()) * kScenarios / seconds;
+    state.counters["scenarios/s"] = rate;
+    state.counters["x_scalar"] = rate / scalarRate;
+}
+BENCHMARK(BatchThroughputOneThread)->Unit(benchmark::kMillisecond);
 
 }  // namespace

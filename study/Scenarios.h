@@ -13,9 +13,10 @@
 // kernel over every core, the stop outcome and the compaction start), bit for bit, as a fresh program
 // computes it (properties from a default SelectedProperties where a list index selects nothing).
 //
-// Working memory is bounded by the chunk size: the inputs are taken nChunkJobs at a time, and at most
-// three chunks are in flight (one read, one solved, one written), about 0.5 KB a scenario, plus 6 KB a
-// scenario when curves are kept. Curves that are not kept live only while their start is read.
+// Working memory is bounded by the chunk size: the inputs are taken nChunkJobs at a time and at most three
+// chunks are held at once (one being read, one solved, one written), about 0.5 KB a scenario, plus 6 KB a
+// scenario when a stream keeps curves. Each thread solves a few hundred scenarios at a time and holds their
+// curves (about 3 MB) only until their starts are read.
 //
 // Inputs are not judged: values the form would refuse (non-finite, out of range, list indices outside
 // their lists) are computed as RunCalculation computes them, and never crash or read out of bounds.
