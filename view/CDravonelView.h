@@ -41,6 +41,11 @@ public:
     void EnableMoistureCombos(bool bEnable);
     // Clamps *pValue into [dMin, dMax] with the "Value Out of Range" box (lower limit tested first).
     void CheckRange(double* pValue, double dMax, double dMin);
+    // Puts dValue (F or C, the form's units now) into the delivery temperature as if it were typed there
+    // and the field left, then calculates: the form is read first, the value clamped with the "Value Out
+    // of Range" box and rounded to hundredths. Returns false, changing nothing, when a field of the form
+    // refuses its text (its prompt shown, the focus on it) or another handler of the form is running.
+    bool ApplyDeliveryTempAndCalculate(double dValue);
 
     // Form events, named as in the message map.
     void OnCalculate();
