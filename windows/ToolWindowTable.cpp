@@ -1,4 +1,5 @@
 #include "CompareWindow.h"
+#include "PlannerWindow.h"
 #include "Resource.h"
 #include "ToolWindows.h"
 
@@ -7,7 +8,7 @@ namespace {
 // In menu order. A window still to come has no maker yet.
 constexpr ToolWindowEntry kToolWindows[] = {
     {ID_TOOLS_COMPARE, &MakeToolWindow<CCompareWindow>},
-    {ID_TOOLS_PLANNER, nullptr},
+    {ID_TOOLS_PLANNER, &MakeToolWindow<CPlannerWindow>},
     {ID_TOOLS_UNCERTAINTY, nullptr},
     {ID_TOOLS_CALIBRATE, nullptr},
     {ID_TOOLS_LIFTS, nullptr},
