@@ -2,6 +2,7 @@
 #include "PlannerWindow.h"
 #include "Resource.h"
 #include "ToolWindows.h"
+#include "UncertaintyWindow.h"
 
 namespace {
 
@@ -9,7 +10,7 @@ namespace {
 constexpr ToolWindowEntry kToolWindows[] = {
     {ID_TOOLS_COMPARE, &MakeToolWindow<CCompareWindow>},
     {ID_TOOLS_PLANNER, &MakeToolWindow<CPlannerWindow>},
-    {ID_TOOLS_UNCERTAINTY, nullptr},
+    {ID_TOOLS_UNCERTAINTY, &MakeToolWindow<CUncertaintyWindow>},
     {ID_TOOLS_CALIBRATE, nullptr},
     {ID_TOOLS_LIFTS, nullptr},
 };
