@@ -1,3 +1,4 @@
+#include "CalibrateWindow.h"
 #include "CompareWindow.h"
 #include "PlannerWindow.h"
 #include "Resource.h"
@@ -11,7 +12,7 @@ constexpr ToolWindowEntry kToolWindows[] = {
     {ID_TOOLS_COMPARE, &MakeToolWindow<CCompareWindow>},
     {ID_TOOLS_PLANNER, &MakeToolWindow<CPlannerWindow>},
     {ID_TOOLS_UNCERTAINTY, &MakeToolWindow<CUncertaintyWindow>},
-    {ID_TOOLS_CALIBRATE, nullptr},
+    {ID_TOOLS_CALIBRATE, &MakeToolWindow<CCalibrateWindow>},
     {ID_TOOLS_LIFTS, nullptr},
 };
 
