@@ -66,6 +66,12 @@ public:
     void OnExportData();
     void OnDisclaimer();
 
+    // The inputs as the form shows them now, found without reading the form: each field's text and each
+    // list's choice as a read would take them, the held value where a read would refuse the text (and
+    // prompt). The form itself is left exactly as it is. Fields whose changes wait for the next read of
+    // the form (the minutes, the year, the lists) are taken as shown, so a tool window works on what the
+    // user sees.
+    SimulationInputs InputsAsShown() const;
     // What the chart paints, as it stands now (for printing and tests).
     PlotInputs GetPlotInputs() const;
     // True after a calculation while the inputs on the form may differ from those that produced the shown

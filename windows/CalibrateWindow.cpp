@@ -245,7 +245,7 @@ QSize CCalibrateWindow::DefaultSize() const {
 
 void CCalibrateWindow::ShowFormScenario() {
     m_pFormLine->setText(
-        QStringLiteral("From the form: %1.").arg(ScenarioText(Context().view.m_form.inputs, true, true)));
+        QStringLiteral("From the form: %1.").arg(ScenarioText(Context().view.InputsAsShown(), true, true)));
     m_pReadingUnit->setText(QString::fromUtf8(kTemperatureUnit[UnitCode(Units())]));
 }
 
@@ -285,7 +285,7 @@ void CCalibrateWindow::Calibrate() {
         return;
     }
     CalibrationRequest request;
-    request.base = Context().view.m_form.inputs;
+    request.base = Context().view.InputsAsShown();
     request.dMeasuredTemp = values[0];
     request.dMinutesAfterLaydown = values[1];
     request.place = m_pSurface->isChecked() ? MeasurementPlace::Surface : MeasurementPlace::MidDepth;
@@ -402,7 +402,7 @@ bool CCalibrateWindow::ApplyToForm() {
 
 bool CCalibrateWindow::FitsTheForm() const {
     if (!m_shown) return false;
-    SimulationInputs now = Context().view.m_form.inputs;
+    SimulationInputs now = Context().view.InputsAsShown();
     now.m_dDeliveryTemp = TemperatureIn(m_shown->request.base.m_dDeliveryTemp, m_shown->units, Units());
     return SameScenario(m_shown->request.base, m_shown->units, now);
 }

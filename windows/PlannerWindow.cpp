@@ -240,7 +240,7 @@ QSize CPlannerWindow::DefaultSize() const {
 
 // The form's scenario, its weather beside the first choice, and the grid when it still follows the form.
 void CPlannerWindow::ShowFormScenario() {
-    const SimulationInputs& in = Context().view.m_form.inputs;
+    const SimulationInputs in = Context().view.InputsAsShown();
     m_pFormLine->setText(QStringLiteral("From the form: %1.").arg(ScenarioText(in, false, false)));
     const QString weather = WeatherText(in.m_dAirTemp, in.m_dWindSpeed, in.m_nSkyCondition, Units());
     m_pHeldWeather->setText(weather);
@@ -265,7 +265,7 @@ void CPlannerWindow::changeEvent(QEvent* event) {
 
 void CPlannerWindow::Plan() {
     PavingDayRequest request;
-    request.base = Context().view.m_form.inputs;
+    request.base = Context().view.InputsAsShown();
     request.nFromMinute = MinuteOfDay(*m_pFrom);
     request.nToMinute = MinuteOfDay(*m_pTo);
     request.nStepMinutes = m_pStep->value();
@@ -294,7 +294,7 @@ void CPlannerWindow::Plan() {
 QString CPlannerWindow::PlannedForText() const {
     if (!m_shown) return {};
     const SimulationInputs planned = InputsIn(m_shown->request.base, m_shown->units, Units());
-    const SimulationInputs& now = Context().view.m_form.inputs;
+    const SimulationInputs now = Context().view.InputsAsShown();
     const bool bHeld = m_shown->request.hourly.empty();
     const QString weather =
         bHeld ? WeatherText(planned.m_dAirTemp, planned.m_dWindSpeed, planned.m_nSkyCondition, Units()) +

@@ -223,7 +223,7 @@ void CUncertaintyWindow::ShowSpreads() {
 
 void CUncertaintyWindow::ShowFormScenario() {
     m_pFormLine->setText(
-        QStringLiteral("From the form: %1.").arg(ScenarioText(Context().view.m_form.inputs, true, true)));
+        QStringLiteral("From the form: %1.").arg(ScenarioText(Context().view.InputsAsShown(), true, true)));
 }
 
 void CUncertaintyWindow::OnUnitsChanged(UnitSystem) {
@@ -256,7 +256,7 @@ void CUncertaintyWindow::Run() {
         return;
     }
     UncertaintyRequest request;
-    request.base = Context().view.m_form.inputs;
+    request.base = Context().view.InputsAsShown();
     request.spreads = m_spreadsC;
     request.nSamples = static_cast<std::size_t>(m_pSamples->value());
     request.nSeed = nSeed;
@@ -361,7 +361,7 @@ void CUncertaintyWindow::ShowResult() {
             .arg(r.nSeed)
             .arg(QString::fromUtf8(r.pszSampling), QString::fromUtf8(r.pszPercentileRule)),
     };
-    if (!SameScenario(m_shown->base, m_shown->units, Context().view.m_form.inputs))
+    if (!SameScenario(m_shown->base, m_shown->units, Context().view.InputsAsShown()))
         lines.prepend(
             QStringLiteral("These figures are for an earlier state of the form: press Run for the form "
                            "as it is now."));

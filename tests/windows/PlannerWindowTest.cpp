@@ -17,11 +17,13 @@
 #include "HourlyWeatherCsv.h"
 #include "NamedRuns.h"
 #include "PlannerChart.h"
+#include "Resource.h"
 #include "Screenshots.h"
 #include "ScriptedRecords.h"
 #include "StudyWindowInput.h"
 #include "SuiteMain.h"
 #include "TestFiles.h"
+#include "UserInput.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -61,6 +63,7 @@ private slots:
     void weatherFileFillsTheGridOrSaysWhereItIsWrong();
     void planAndWeatherAreExportedAndPrinted();
     void unitSwitchConvertsTemperaturesButNotMinutes();
+    void aListChosenOnTheFormIsPlannedBeforeTheFormIsRead();
 };
 
 void PlannerWindowTest::enterPlansTheFormsDayAsThePlannerDoes() {
@@ -257,6 +260,24 @@ void PlannerWindowTest::unitSwitchConvertsTemperaturesButNotMinutes() {
     QCOMPARE(grid.index(7, 0).data().toString(), QStringLiteral("50"));
     QVERIFY2(window.FormLine().text().contains(QStringLiteral("2.95 in. at 302 F")),
              qPrintable(window.FormLine().text()));
+}
+
+// The form reads its lists only at its next read (Calculate, a field left); the planner takes what the
+// form shows at once.
+void PlannerWindowTest::aListChosenOnTheFormIsPlannedBeforeTheFormIsRead() {
+    OpenPlanner open;
+    CDravonelView& view = *open.fixture.view;
+    QVERIFY(ShowActive(view));
+    QWidget* pSky = view.GetDlgItem(IDC_SKY);
+    pSky->setFocus();
+    QTest::keyClick(pSky, Qt::Key_End);  // the last entry: Overcast
+    QCOMPARE(view.m_form.inputs.m_nSkyCondition, 0);
+    QCOMPARE(open.window.HeldWeather().text(), QStringLiteral("air 10 C, wind 8 km/h, Overcast"));
+
+    QTest::mouseClick(&open.window.PlanButton(), Qt::LeftButton);
+    QVERIFY(WaitForJob(open.window));
+    const QStringList skies = ColumnTexts(*open.window.SlotTable().model(), SkyColumn);
+    QCOMPARE(skies.count(QStringLiteral("Overcast")), 35);
 }
 
 REGISTER_TEST_SUITE(PlannerWindowTest);
