@@ -123,7 +123,7 @@ void FillCalibrationChart(QChart& chart, const CalibrationResult* pFit, const Co
     chart.addAxis(pTemp, Qt::AlignLeft);
     if (!pFit) return;
     QLineSeries* pStop =
-        Curve(QStringLiteral("Stop temperature %1").arg(Temperature(Shown(STOP_TEMPERATURE, units), units)),
+        Curve(QStringLiteral("Stop %1").arg(Temperature(Shown(STOP_TEMPERATURE, units), units)),
               PaletteColor(2), Qt::DashDotLine, 1.5);
     pStop->append(0.0, Shown(STOP_TEMPERATURE, units));
     pStop->append(120.0, Shown(STOP_TEMPERATURE, units));
@@ -240,7 +240,7 @@ CCalibrateWindow::CCalibrateWindow(const ToolContext& context, QWidget* pOwner)
 
 QSize CCalibrateWindow::DefaultSize() const {
     const QFontMetrics metrics = fontMetrics();
-    return QSize(metrics.averageCharWidth() * 150, metrics.height() * 38).expandedTo(sizeHint());
+    return QSize(metrics.averageCharWidth() * 175, metrics.height() * 40).expandedTo(sizeHint());
 }
 
 void CCalibrateWindow::ShowFormScenario() {

@@ -16,10 +16,10 @@ class QTableView;
 
 // Names of the calibration chart's series: the fitted run's mat mean and the trace the reading was matched
 // on, the mat mean with the form's delivery, and the reading.
-constexpr const char* kFittedMean = "Mat mean (fit)";
+constexpr const char* kFittedMean = "Mean (fit)";
 constexpr const char* kFittedSurface = "Surface (fit)";
 constexpr const char* kFittedMidDepth = "Mid-depth (fit)";
-constexpr const char* kFormMean = "Mat mean (form)";
+constexpr const char* kFormMean = "Mean (form)";
 constexpr const char* kReading = "Reading";
 
 // Tools > Calibrate to Measured Temperature: the delivery temperature that makes the model meet one
