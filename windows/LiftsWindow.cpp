@@ -24,7 +24,6 @@
 #include "CDravonelView.h"
 #include "ChartStyle.h"
 #include "FieldText.h"
-#include "FormSnapshot.h"
 #include "LiftsChart.h"
 #include "LiftsReport.h"
 #include "PagePrint.h"
@@ -278,7 +277,7 @@ void CLiftsWindow::UpdateLabels() {
     m_pNextLiftTemp->setAccessibleName(QStringLiteral("Next-lift temperature, ") + temp);
 }
 
-void CLiftsWindow::UpdateSiteLine() { m_pSite->setText(SiteText(Context().view.m_form.inputs)); }
+void CLiftsWindow::UpdateSiteLine() { m_pSite->setText(SiteText(Context().view.InputsAsShown())); }
 
 void CLiftsWindow::SetRow(int nRow, const LiftEntry& entry) {
     const RowWidgets& row = m_rows[nRow];
@@ -354,7 +353,7 @@ void CLiftsWindow::Reset() {
 }
 
 void CLiftsWindow::TakeFirstLiftFromForm() {
-    const SimulationInputs& in = Context().view.m_form.inputs;
+    const SimulationInputs in = Context().view.InputsAsShown();
     SetRow(0, {0, FormatFieldDouble(in.m_dLiftThickness), FormatFieldDouble(in.m_dDeliveryTemp),
                in.m_nMixType, in.m_nPgHigh, in.m_nPgLow});
 }
@@ -555,12 +554,8 @@ bool CLiftsWindow::Run() {
     // The window's own fields first: a refusal there keeps the focus in this window.
     std::optional<LiftSequenceInputs> inputs = ReadLifts();
     if (!inputs) return false;
-    const std::optional<FormRecord> form = ReadFormAsShown(Context().view);
-    if (!form) {
-        ShowNote(QStringLiteral("The form refused a value: correct it there, then press Run again."));
-        return false;
-    }
-    inputs->site = form->inputs;
+    // The site as the form shows it now, as the other tool windows take it.
+    inputs->site = Context().view.InputsAsShown();
     if (const std::optional<LiftSequenceError> error = CheckLiftSequence(*inputs)) {
         QString message = Text(error->strMessage);
         if (FormControlOf(error->field) != 0)

@@ -39,7 +39,7 @@ struct LiftsEntries {
 //    delivery temperature, mix, high and low grade. The first row starts from the form's lift and follows
 //    it until the user edits a lift. Add Lift copies the last row 30 minutes later; Remove drops its row.
 //  - The next-lift temperature (60 C / 140 F unless changed), with a line saying why it matters.
-//  - Run (Enter) reads the form's site as the form shows it, checks everything and runs the lifts off the
+//  - Run (Enter) takes the form's site as the form shows it, checks everything and runs the lifts off the
 //    user-interface thread (Cancel or Esc drops the run). A refusal is said in a message and puts the
 //    focus on the field it is about (on the form for the site's values).
 //  - The result: a chart of every lift's mat mean on one time axis, its start and stop marked and the

@@ -13,36 +13,41 @@
 #include "TemporarySettings.h"
 #include "ToolWindows.h"
 
-// The Tools menu: Ctrl+K keeps the shown result, Compare Scenarios opens beside the form, and the windows
-// of later versions wait greyed in their places.
+// The Tools menu: Ctrl+K keeps the shown result; Compare Scenarios, the study windows and Lifts open beside
+// the form, none of them greyed as a window of a later version would be.
 class ToolsMenuTest : public QObject {
     Q_OBJECT
 private slots:
-    void laterWindowsAreGreyedWithATip_data();
-    void laterWindowsAreGreyedWithATip();
+    void toolWindowsOpenBesideTheForm_data();
+    void toolWindowsOpenBesideTheForm();
     void ctrlKKeepsTheResultOrSaysWhyNot_data();
     void ctrlKKeepsTheResultOrSaysWhyNot();
     void keptScenarioHoldsTheInputsOfTheShownResult();
     void liftsOpensBesideTheFormWithItsLift();
 };
 
-void ToolsMenuTest::laterWindowsAreGreyedWithATip_data() {
+void ToolsMenuTest::toolWindowsOpenBesideTheForm_data() {
     QTest::addColumn<int>("nCommand");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("planner") << ID_TOOLS_PLANNER << "Paving &Day Planner...";
-    QTest::newRow("uncertainty") << ID_TOOLS_UNCERTAINTY << "&Uncertainty...";
-    QTest::newRow("calibration") << ID_TOOLS_CALIBRATE << "Ca&librate to Measured Temperature...";
+    QTest::addColumn<QString>("title");
+    QTest::newRow("planner") << ID_TOOLS_PLANNER << "Paving Day Planner";
+    QTest::newRow("uncertainty") << ID_TOOLS_UNCERTAINTY << "Uncertainty";
+    QTest::newRow("calibration") << ID_TOOLS_CALIBRATE << "Calibrate to Measured Temperature";
+    QTest::newRow("lifts") << ID_TOOLS_LIFTS << "Lifts";
 }
 
-void ToolsMenuTest::laterWindowsAreGreyedWithATip() {
+void ToolsMenuTest::toolWindowsOpenBesideTheForm() {
     QFETCH(int, nCommand);
-    QFETCH(QString, text);
+    QFETCH(QString, title);
     StartedApp started;
     QAction* pAction = started.Frame().CommandAction(nCommand);
-    QCOMPARE(pAction->text(), text);
-    QVERIFY(!pAction->isEnabled());
-    QCOMPARE(pAction->statusTip(), QStringLiteral("Coming in a later version"));
-    QCOMPARE(pAction->toolTip(), QStringLiteral("Coming in a later version"));
+    QVERIFY(pAction->isEnabled());
+    QVERIFY(pAction->statusTip() != QStringLiteral("Coming in a later version"));
+    pAction->trigger();
+    CToolWindow* pWindow = started.Frame().Tools().Window(nCommand);
+    QVERIFY(pWindow && pWindow->isVisible());
+    QCOMPARE(pWindow->windowTitle(), title);
+    QVERIFY(!pWindow->isModal());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void ToolsMenuTest::ctrlKKeepsTheResultOrSaysWhyNot_data() {
