@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core locales
   # the batch engine: vector units and threads
   libhwy-dev libtbb-dev
+  # job files are JSON
+  nlohmann-json3-dev
   # the package: manual pages, icons, dependencies, its checks
   help2man librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 missing=()
