@@ -58,6 +58,9 @@ struct SurfaceDrive {
     double dConvectedAir;   // W/m2: dConvection * dAirTemp
     double dAbsorbedSolar;  // W/m2
     double dConvection;     // W/(m2 K)
+    // W/(m2 K4). Every run uses the model's value; 0.0 (with the three terms above 0.0) insulates the top,
+    // which only the heat-balance checks of the multi-lift column do.
+    double dEmissivitySigma = CoolingModel::kEmissivitySigma;
 };
 
 // The drive of a boundary, formed once per run (the fourth power as the square of the square).
@@ -225,7 +228,7 @@ double CoolingColumn<kCapacity>::Pass(const SurfaceDrive& drive, double dAirTemp
     // The surface row's right-hand side: radiation at the latest surface iterate (the fourth power as
     // the square of the square), absorbed sun, and the air's share of the convection.
     const double t0k = (T[0] + Model::kKelvin) * (T[0] + Model::kKelvin);
-    const double d0 = ((t0k * t0k - drive.dSkyTemp4) * -Model::kEmissivitySigma + drive.dAbsorbedSolar) +
+    const double d0 = ((t0k * t0k - drive.dSkyTemp4) * -drive.dEmissivitySigma + drive.dAbsorbedSolar) +
                       drive.dConvectedAir;
     D[0] = d0;
 
