@@ -12,6 +12,7 @@
 #include "AtomicFile.h"
 #include "FieldText.h"
 #include "InputOptions.h"
+#include "LiftSequence.h"
 #include "QuotedText.h"
 
 namespace {
@@ -123,23 +124,34 @@ JobScenario ReadScenario(const Json& object, const std::string& key, UnitSystem 
     return scenario;
 }
 
-// A number as a field reads it, with a lower limit where one applies.
-std::string ReadNumberText(const Json& value, const std::string& key, std::optional<double> dMin) {
+std::string RangeText(double dMin, double dMax) {
+    return FormatFieldDouble(dMin) + " to " + FormatFieldDouble(dMax);
+}
+
+// A whole number of minutes when the lift goes down: 0 for the first lift, then never earlier than the lift
+// before and at most kMaxPlacementGapMinutes after it, as the lift engine takes them.
+std::string ReadPlacement(const Json& value, const std::string& key, std::optional<int> previous) {
     const std::string text = ValueText(value, key);
-    double dValue = 0.0;
-    if (text.size() > 31 || !ParseFieldDouble(text, &dValue))
-        throw Refused{key, "not a number (" + QuoteForMessage(text) + ")"};
-    if (dMin && dValue < *dMin)
-        throw Refused{key, "out of range (" + QuoteForMessage(text) + "); allowed " +
-                               FormatFieldDouble(*dMin) + " or more"};
+    int nMinutes = 0;
+    if (!ParseFieldInt(text, &nMinutes))
+        throw Refused{key, "not a whole number (" + QuoteForMessage(text) + ")"};
+    const int nMin = previous ? *previous : 0;
+    const int nMax = previous ? *previous + kMaxPlacementGapMinutes : 0;
+    if (nMinutes < nMin || nMinutes > nMax)
+        throw Refused{key,
+                      "out of range (" + QuoteForMessage(text) + "); allowed " +
+                          (previous ? RangeText(nMin, nMax) + " minutes (at most " +
+                                          std::to_string(kMaxPlacementGapMinutes) + " after the lift before)"
+                                    : std::string("0 for the first lift"))};
     return text;
 }
 
-JobLift ReadLift(const Json& object, const std::string& key, UnitSystem units) {
+JobLift ReadLift(const Json& object, const std::string& key, UnitSystem units,
+                 std::optional<int> previousAt) {
     NeedObject(object, key);
     RefuseUnknownKeys(object, key + ".", kLiftKeys);
     JobLift lift;
-    if (object.contains("at")) lift.strAt = ReadNumberText(object["at"], key + ".at", 0.0);
+    if (object.contains("at")) lift.strAt = ReadPlacement(object["at"], key + ".at", previousAt);
     // The lift's own values follow the rules of the inputs of the same names.
     Json inputs = Json::object();
     for (const char* name : {"lift", "delivery", "mix", "pg-high", "pg-low"})
@@ -156,22 +168,40 @@ JobLift ReadLift(const Json& object, const std::string& key, UnitSystem units) {
     return lift;
 }
 
+std::string ReadNextLiftTemp(const Json& value, const std::string& key, UnitSystem units) {
+    const std::string text = ValueText(value, key);
+    const NextLiftTempRange range =
+        units == UnitSystem::SI ? kNextLiftTempRangeSi : kNextLiftTempRangeEnglish;
+    const std::string allowed =
+        "; allowed " + RangeText(range.dMin, range.dMax) + (units == UnitSystem::SI ? " C" : " F");
+    double dValue = 0.0;
+    if (text.size() > 31 || !ParseFieldDouble(text, &dValue))
+        throw Refused{key, "not a number (" + QuoteForMessage(text) + ")" + allowed};
+    if (dValue < range.dMin || dValue > range.dMax)
+        throw Refused{key, "out of range (" + QuoteForMessage(text) + ")" + allowed};
+    return text;
+}
+
 JobLifts ReadLifts(const Json& object, UnitSystem units) {
     NeedObject(object, "lifts");
     RefuseUnknownKeys(object, "lifts.", kLiftsKeys);
     JobLifts lifts;
     if (object.contains("next-lift-temp"))
-        lifts.strNextLiftTemp =
-            ReadNumberText(object["next-lift-temp"], "lifts.next-lift-temp", std::nullopt);
+        lifts.strNextLiftTemp = ReadNextLiftTemp(object["next-lift-temp"], "lifts.next-lift-temp", units);
     if (object.contains("lifts")) {
         const Json& list = object["lifts"];
         if (!list.is_array())
             throw Refused{"lifts.lifts", std::string("a list was expected, not ") + TypeName(list)};
-        if (list.size() > kMaxJobLifts)
+        if (list.size() > static_cast<std::size_t>(kMaxLifts))
             throw Refused{"lifts.lifts", std::to_string(list.size()) + " lifts; allowed at most " +
-                                             std::to_string(kMaxJobLifts)};
-        for (std::size_t i = 0; i < list.size(); ++i)
-            lifts.lifts.push_back(ReadLift(list[i], "lifts.lifts[" + std::to_string(i) + "]", units));
+                                             std::to_string(kMaxLifts)};
+        std::optional<int> previousAt;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            lifts.lifts.push_back(
+                ReadLift(list[i], "lifts.lifts[" + std::to_string(i) + "]", units, previousAt));
+            int nAt = 0;
+            previousAt = ParseFieldInt(lifts.lifts.back().strAt, &nAt) ? nAt : previousAt.value_or(0);
+        }
     }
     return lifts;
 }

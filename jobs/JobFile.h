@@ -18,7 +18,6 @@ constexpr const char* kJobFormatName = "dravonel-job";  // the "format" every jo
 constexpr int kJobFormatVersion = 1;                    // the "version" written; higher ones are refused
 constexpr const char* kJobFileExtension = ".dravonel";
 constexpr std::size_t kMaxJobScenarios = 8;
-constexpr std::size_t kMaxJobLifts = 4;
 constexpr std::size_t kMaxJobFileBytes = 1 << 20;  // a job is a few kilobytes; anything past 1 MiB is not one
 
 // One input by its command-line option name, with the text the form shows: {"air", "10"}.
@@ -34,9 +33,11 @@ struct JobScenario {
     std::vector<JobInput> inputs;
 };
 
-// One lift of a multi-lift job, in the job's unit system. An empty text is a value not given.
+// One lift of a multi-lift job, in the job's unit system, checked against the lift engine's limits
+// (LiftSequence.h). An empty text is a value not given.
 struct JobLift {
-    std::string strAt;        // "at": minutes after the first lift was placed, 0 or more
+    std::string strAt;        // "at": whole minutes after the first lift was placed: 0 for the first, then
+                              // never earlier than the lift before and at most 120 minutes after it
     std::string strLift;      // "lift": thickness, as the input "lift"
     std::string strDelivery;  // "delivery": delivery temperature, as the input "delivery"
     std::string strMix;       // "mix", "pg-high", "pg-low": list entries as those inputs take them
@@ -45,8 +46,8 @@ struct JobLift {
 };
 
 struct JobLifts {
-    std::string strNextLiftTemp;  // "next-lift-temp": a temperature in the job's unit system ("" not given)
-    std::vector<JobLift> lifts;   // at most kMaxJobLifts
+    std::string strNextLiftTemp;  // "next-lift-temp": 50 to 157.2 C or 122 to 315 F ("" not given)
+    std::vector<JobLift> lifts;   // at most kMaxLifts (4)
 };
 
 // The whole file as plain data.

@@ -165,8 +165,14 @@ INSTANTIATE_TEST_SUITE_P(
                "lifts.lifts[1].mix",
                "not an entry (\"Hot\"); allowed 0 to 3 or \"Dense Graded\", \"SMA\", \"Superpave-Fine\", "
                "\"Superpave-Coarse\""},
-        BadJob{"LiftBeforeTheFirst", JOB_HEAD ", \"lifts\": {\"lifts\": [{\"at\": \"-5\"}]}}",
-               "lifts.lifts[0].at", "out of range (\"-5\"); allowed 0 or more"}),
+        BadJob{"FirstLiftLater", JOB_HEAD ", \"lifts\": {\"lifts\": [{\"at\": \"5\"}]}}", "lifts.lifts[0].at",
+               "out of range (\"5\"); allowed 0 for the first lift"},
+        BadJob{"LiftGapBeyondTheEngine",
+               JOB_HEAD ", \"lifts\": {\"lifts\": [{\"at\": \"0\"}, {\"at\": \"30\"}, {\"at\": \"151\"}]}}",
+               "lifts.lifts[2].at",
+               "out of range (\"151\"); allowed 30 to 150 minutes (at most 120 after the lift before)"},
+        BadJob{"NextLiftTempInTheJobsUnits", JOB_HEAD ", \"lifts\": {\"next-lift-temp\": \"160\"}}",
+               "lifts.next-lift-temp", "out of range (\"160\"); allowed 50 to 157.2 C"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JobFile, HandWrittenNumbersReadAsTheirText) {
