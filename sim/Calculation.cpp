@@ -10,13 +10,28 @@ CompactionStart ReadCompactionStart(const CoolingCurve& curve, int nPgHigh, Unit
     return {dStartTemp, FindStartTime(curve, dStartTemp, axisUnits)};
 }
 
-CalculationResult RunCalculation(const SimulationInputs& inputs, const SelectedProperties& previous) {
-    CalculationResult r{};
-    CalculationSummary& s = r.summary;
+namespace {
+CalculationSummary Calculate(const SimulationInputs& inputs, const SelectedProperties& previous,
+                             CoolingCurve& curve, CoolingProfile* pProfile) {
+    CalculationSummary s{};
     s.normalized = NormalizeInputs(inputs, previous);
     s.boundary = ComputeSurfaceBoundary(LaydownConditionsOf(inputs, s.normalized));
-    s.nStopCode = RunCoolingSimulation(s.normalized, s.boundary, r.curve);
+    s.nStopCode = RunCoolingSimulation(s.normalized, s.boundary, curve, pProfile);
     s.stop = StopOutcomeFromCode(s.nStopCode);
-    s.start = ReadCompactionStart(r.curve, inputs.m_nPgHigh, DisplayUnitsOfCode(inputs.m_nUnits));
+    s.start = ReadCompactionStart(curve, inputs.m_nPgHigh, DisplayUnitsOfCode(inputs.m_nUnits));
+    return s;
+}
+}  // namespace
+
+CalculationResult RunCalculation(const SimulationInputs& inputs, const SelectedProperties& previous) {
+    CalculationResult r{};
+    r.summary = Calculate(inputs, previous, r.curve, nullptr);
+    return r;
+}
+
+CalculationWithProfile RunCalculationWithProfile(const SimulationInputs& inputs,
+                                                 const SelectedProperties& previous) {
+    CalculationWithProfile r{};
+    r.summary = Calculate(inputs, previous, r.curve, &r.profile);
     return r;
 }

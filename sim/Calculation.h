@@ -31,6 +31,18 @@ struct CalculationResult {
 // chart shows it (0 SI, any other code English). The inputs are only read.
 CalculationResult RunCalculation(const SimulationInputs& inputs, const SelectedProperties& previous = {});
 
+// A calculation with the surface and mid-depth temperatures of every sample (CoolingProfile, in C).
+struct CalculationWithProfile {
+    CalculationSummary summary;
+    CoolingCurve curve;
+    CoolingProfile profile;  // samples 0 to curve.m_nLastSample; entries beyond are 0.0
+};
+
+// RunCalculation that records the profile too; summary and curve are the same doubles RunCalculation
+// gives for the same inputs.
+CalculationWithProfile RunCalculationWithProfile(const SimulationInputs& inputs,
+                                                 const SelectedProperties& previous = {});
+
 // Re-reads the start for another high grade (or axis units) from a kept curve; same rules as
 // FindStartTime. nPgHigh is a list index (-1 and any other index outside the list count as hard grades).
 CompactionStart ReadCompactionStart(const CoolingCurve& curve, int nPgHigh, UnitSystem axisUnits);

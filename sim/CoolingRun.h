@@ -24,11 +24,20 @@ constexpr double kExistingThickness[3] = {0.06, 0.1, 0.2};
 constexpr int kExistingCells[3] = {6, 6, 8};
 }  // namespace single_lift
 
-// RunCoolingSimulation on a column of any capacity from 71 nodes up (it runs on kSingleLiftNodes);
-// every capacity gives the same doubles.
+// The temperature at half the depth of a mat of n1 cells (CoolingProfile): the middle cell's for odd n1,
+// the mean of the two cells around the middle for even n1.
 template <int kCapacity>
-int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& boundary,
-                        CoolingCurve& curve) {
+double MidDepthTemperature(const CoolingColumn<kCapacity>& column, int n1) {
+    const int j = n1 / 2;
+    if (n1 % 2 != 0) return column.T[j + 1];
+    return (column.T[j] + column.T[j + 1]) * 0.5;
+}
+
+// RunCoolingSimulation on a column of any capacity from 71 nodes up (it runs on kSingleLiftNodes);
+// every capacity gives the same doubles. pProfile may be null; the run then records no profile.
+template <int kCapacity>
+int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& boundary, CoolingCurve& curve,
+                        CoolingProfile* pProfile = nullptr) {
     static_assert(kCapacity >= 71, "50 mat cells, 20 existing cells and the surface node");
     const int n1 = MatCellCount(inputs.dLiftThickness);
     const ColumnLayer layers[4] = {
@@ -48,6 +57,10 @@ int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& b
     curve.m_nLastSample = 0;
     curve.m_dCurveTime[0] = 0.0;
     curve.m_dCurveTemp[0] = inputs.dDeliveryTemp;
+    if (pProfile) {
+        pProfile->m_dSurfaceTemp[0] = inputs.dDeliveryTemp;
+        pProfile->m_dMidDepthTemp[0] = inputs.dDeliveryTemp;
+    }
 
     column.FormCoefficients(boundary.dConvection);
     const SurfaceDrive drive = SurfaceDriveOf(boundary);
@@ -65,7 +78,16 @@ int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& b
             // Unsettled after 100 passes: the counted sample gets the minute and the last mean.
             curve.m_dCurveTime[curve.m_nLastSample] = tm;
             curve.m_dCurveTemp[curve.m_nLastSample] = Tavg;
+            if (pProfile) {
+                const int i = curve.m_nLastSample;
+                pProfile->m_dSurfaceTemp[i] = pProfile->m_dSurfaceTemp[i - 1];
+                pProfile->m_dMidDepthTemp[i] = pProfile->m_dMidDepthTemp[i - 1];
+            }
             return kStopRapidOrFailed;
+        }
+        if (pProfile) {
+            pProfile->m_dSurfaceTemp[curve.m_nLastSample] = column.T[0];
+            pProfile->m_dMidDepthTemp[curve.m_nLastSample] = MidDepthTemperature(column, n1);
         }
 
         // The mat mean (surface node excluded) is sampled at whole minutes and after the first step;

@@ -12,7 +12,7 @@ int MatCellCount(double dLiftThickness) {
     return static_cast<int>(n);
 }
 
-int RunCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBoundary& boundary,
-                         CoolingCurve& curve) {
-    return RunSingleLiftColumn<kSingleLiftNodes>(inputs, boundary, curve);
+int RunCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBoundary& boundary, CoolingCurve& curve,
+                         CoolingProfile* pProfile) {
+    return RunSingleLiftColumn<kSingleLiftNodes>(inputs, boundary, curve, pProfile);
 }

@@ -2,8 +2,20 @@
 
 #include <cmath>
 
+namespace {
+// Linear interpolation by depth between the cell centres (j - 0.5) dx1 around half the lift.
+double TemperatureAtHalfLift(const double* T, int n1, double dLift) {
+    const double dx1 = dLift / n1;
+    const double depth = dLift / 2.0;
+    int j = 1;
+    while (j + 1 <= n1 && (j + 0.5) * dx1 <= depth) ++j;
+    const double w = (depth - (j - 0.5) * dx1) / dx1;
+    return w == 0.0 ? T[j] : T[j] + w * (T[j + 1] - T[j]);
+}
+}  // namespace
+
 int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBoundary& boundary,
-                             CoolingCurve& curve) {
+                             CoolingCurve& curve, CoolingProfile* pProfile) {
     double T[75], Told[75], Tprev[75], dx[75], k[75], rho[75], c[75], W[75], E[75], B[75], D[75], P[75],
         Q[75];
 
@@ -58,6 +70,10 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
     curve.m_nLastSample = 0;
     curve.m_dCurveTime[0] = 0.0;
     curve.m_dCurveTemp[0] = inputs.dDeliveryTemp;
+    if (pProfile) {
+        pProfile->m_dSurfaceTemp[0] = T[0];
+        pProfile->m_dMidDepthTemp[0] = TemperatureAtHalfLift(T, n1, inputs.dLiftThickness);
+    }
 
     // Fixed values of the run.
     double a = (k[1] / dx[1]) * 2.6666666666666665;
@@ -120,6 +136,11 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
             if (passes == 100) {
                 curve.m_dCurveTime[curve.m_nLastSample] = tm;
                 curve.m_dCurveTemp[curve.m_nLastSample] = Tavg;
+                if (pProfile) {
+                    const int i = curve.m_nLastSample;
+                    pProfile->m_dSurfaceTemp[i] = pProfile->m_dSurfaceTemp[i - 1];
+                    pProfile->m_dMidDepthTemp[i] = pProfile->m_dMidDepthTemp[i - 1];
+                }
                 return -2;
             }
             if (!(std::fabs(change) <= 0.00001)) continue;
@@ -129,6 +150,11 @@ int LiteralCoolingSimulation(const NormalizedInputs& inputs, const SurfaceBounda
         // Settled.
         passes = 0;
         for (int i = 0; i <= N; i++) Told[i] = T[i];
+        if (pProfile) {
+            pProfile->m_dSurfaceTemp[curve.m_nLastSample] = T[0];
+            pProfile->m_dMidDepthTemp[curve.m_nLastSample] =
+                TemperatureAtHalfLift(T, n1, inputs.dLiftThickness);
+        }
 
         // Mat mean at whole minutes and after the first step.
         if (std::fmod(ts, 60.0) == 0.0 || ts == 20.0) {

@@ -48,6 +48,22 @@ void ExpectIdentical(const NormalizedInputs& n, const SurfaceBoundary& b, const 
     EXPECT_EQ(RunSingleLiftColumn<221>(n, b, wide), codeHoisted) << name;
     EXPECT_TRUE(SameCurve(wide, hoisted)) << name;
     if (pCode) *pCode = codeHoisted;
+
+    // Recording the profile leaves the curve's doubles alone. The surface is the literal solver's node
+    // 0 bit for bit; the mid-depth matches its interpolation by position up to rounding (1e-9 C).
+    CoolingCurve profiled, literalProfiled;
+    Fill(profiled, -7.25);
+    Fill(literalProfiled, -7.25);
+    CoolingProfile profile, literalProfile;
+    EXPECT_EQ(RunCoolingSimulation(n, b, profiled, &profile), codeHoisted) << name;
+    EXPECT_TRUE(SameCurve(profiled, hoisted)) << name;
+    LiteralCoolingSimulation(n, b, literalProfiled, &literalProfile);
+    for (int i = 0; i <= profiled.m_nLastSample && i < kCurveCapacity; ++i) {
+        if (std::isnan(literalProfile.m_dSurfaceTemp[i])) continue;
+        ASSERT_EQ(profile.m_dSurfaceTemp[i], literalProfile.m_dSurfaceTemp[i]) << name << " sample " << i;
+        ASSERT_NEAR(profile.m_dMidDepthTemp[i], literalProfile.m_dMidDepthTemp[i], 1e-9)
+            << name << " sample " << i;
+    }
 }
 
 int ExpectIdentical(const SimulationInputs& in, const std::string& name) {
