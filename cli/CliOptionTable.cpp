@@ -66,4 +66,3 @@ const OptionInfo* FindOption(std::span<const OptionInfo> table, std::string_view
     return nullptr;
 }
 
-const OptionInfo* FindCliOption(std::string_view name) { return FindOption(CliOptions(), name); }

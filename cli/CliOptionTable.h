@@ -49,5 +49,3 @@ std::span<const OptionInfo> CliOptions();
 // The option of that name (without "--") in a table, or nullptr when there is none.
 const OptionInfo* FindOption(std::span<const OptionInfo> table, std::string_view name);
 
-// The option of that name among CliOptions(), or nullptr.
-const OptionInfo* FindCliOption(std::string_view name);
