@@ -13,6 +13,9 @@
 
 CDravonelApp::CDravonelApp() {
     QApplication::setApplicationName(QString::fromUtf8(LoadResourceString(AFX_IDS_APP_TITLE)));
+    // QSettings (the tool windows' sizes) files the program's settings under these names.
+    QApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QApplication::setOrganizationDomain(QStringLiteral("dravonel.github.io"));
     QApplication::setApplicationVersion(QString::fromUtf8(kProgramVersion));
     // Wayland desktops match the window to the installed desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(DRAVONEL_APP_ID));

@@ -12,6 +12,7 @@
 #include "FilePrint.h"
 #include "MainFrameResources.h"
 #include "Pictures.h"
+#include "ToolWindows.h"
 
 namespace {
 
@@ -26,6 +27,9 @@ template <std::size_t N>
 bool Contains(const std::array<int, N>& ids, int nId) {
     return std::find(ids.begin(), ids.end(), nId) != ids.end();
 }
+
+// How long a message of the Tools menu stays in the message pane.
+constexpr int kStatusMessageMs = 5000;
 
 // Room the window manager's title bar and borders take around the frame, which Qt cannot know before
 // the window is first shown.
@@ -43,15 +47,21 @@ CMainFrame::CMainFrame(CDravonelDoc& doc, AppCommandHandler appCommands, CDravon
     RefreshToggleChecks();
     m_pView = new CDravonelView(this, std::move(clock));
     setCentralWidget(m_pView);
+    m_pTools = new CToolWindowHost(*m_pView, this);
     connect(&m_doc, &CDravonelDoc::TitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    connect(m_pTools, &CToolWindowHost::statusMessage, this,
+            [this](const QString& text) { m_pStatusBar->showMessage(text, kStatusMessageMs); });
+    connect(m_pView, &CDravonelView::resultChanged, this, &CMainFrame::UpdateStatusSummary);
+    connect(m_pView, &CDravonelView::inputsChanged, this, &CMainFrame::UpdateStatusSummary);
 }
 
 bool CMainFrame::IsHandledCommand(int nId) {
     return Contains(kViewCommands, nId) || Contains(kFrameCommands, nId) || Contains(kDocCommands, nId) ||
-           Contains(kAppCommands, nId);
+           Contains(kAppCommands, nId) || CToolWindowHost::IsToolCommand(nId);
 }
 
 bool CMainFrame::OnCmdMsg(int nId) {
+    if (CToolWindowHost::IsToolCommand(nId)) return m_pTools->OnCommand(nId);
     switch (nId) {
         case ID_FILE_PRINT:
             OnFilePrint();

@@ -9,6 +9,7 @@
 #include "HelpWindow.h"
 
 class CDravonelDoc;
+class CToolWindowHost;
 class QAction;
 class QLabel;
 class QStatusBar;
@@ -41,6 +42,12 @@ public:
     QToolBar& ToolBar() const { return *m_pToolBar; }
     // The status bar's panes, left to right: the message pane, then CAP, NUM and SCRL.
     const QList<QLabel*>& StatusPanes() const { return m_statusPanes; }
+    // The result in plain words, between the message pane and CAP: the rolling window, the cooling notice,
+    // or that the inputs changed since; hidden until the first calculation. It stays through menu and
+    // tool tips, which take the message pane only.
+    QLabel& StatusSummary() const { return *m_pStatusSummary; }
+    // The Tools menu's commands and windows.
+    CToolWindowHost& Tools() const { return *m_pTools; }
     // The help window once help has been asked for; nullptr before.
     CHelpWindow* HelpWindow() const { return m_pHelpWindow; }
 
@@ -68,6 +75,7 @@ private:
     // The help section of the form field that has the focus; "" when no field has it.
     QString FocusedFieldAnchor() const;
     void OnFilePrint();
+    void UpdateStatusSummary();
 
     CDravonelDoc& m_doc;
     AppCommandHandler m_appCommands;
@@ -75,7 +83,9 @@ private:
     QStatusBar* m_pStatusBar = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QList<QLabel*> m_statusPanes;
+    QLabel* m_pStatusSummary = nullptr;
     QHash<int, QAction*> m_actions;
     QPointer<CHelpWindow> m_pHelpWindow;
     CDravonelView* m_pView = nullptr;
+    CToolWindowHost* m_pTools = nullptr;
 };

@@ -1,47 +1,12 @@
 #include "FilePrint.h"
 
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-
 #include "CDravonelView.h"
+#include "PagePrint.h"
 #include "PrintLayout.h"
-#include "UiServices.h"
-
-namespace {
-
-QString PrinterName(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) return printer.outputFileName();
-    return printer.printerName();
-}
-
-void ReportPrintFailure(const QPrinter& printer, const char* what) {
-    AfxMessageBox(
-        QStringLiteral("%1 \"%2\". Nothing was printed.").arg(QString::fromUtf8(what), PrinterName(printer)),
-        MB_OK | MB_ICONEXCLAMATION);
-}
-
-}  // namespace
 
 bool PrintFormPage(const CDravonelView& view, QWidget* pOwner) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("KELVANOR cooling curve"));
-    QPrintDialog dialog(&printer, pOwner);
-    dialog.setWindowTitle(QStringLiteral("Print"));
-    if (UiServices::Current().DoModal(dialog) != IDOK) return false;
-
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        ReportPrintFailure(printer, "Could not open the printer");
-        return false;
-    }
-    // The painter's origin is the top left of the printable area.
-    const QRect pageRect(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PrintCoolingPage(painter, pageRect, view.Record(), view.GetPlotInputs());
-    const bool bEnded = painter.end();
-    if (!bEnded || printer.printerState() == QPrinter::Error) {
-        ReportPrintFailure(printer, "The print job failed on");
-        return false;
-    }
-    return true;
+    return PrintOnePage(pOwner, QStringLiteral("KELVANOR cooling curve"),
+                        [&view](QPainter& painter, const QRect& pageRect) {
+                            PrintCoolingPage(painter, pageRect, view.Record(), view.GetPlotInputs());
+                        });
 }

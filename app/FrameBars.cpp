@@ -3,9 +3,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "CDravonelView.h"
 #include "CMainFrame.h"
 #include "MainFrameResources.h"
 #include "Pictures.h"
+#include "ResultSummary.h"
 
 void CMainFrame::CreateToolBar() {
     m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
@@ -30,6 +32,15 @@ void CMainFrame::CreateStatusBar() {
         if (nId == ID_SEPARATOR) {
             // An ordinary status-bar widget hides while a status tip shows, so "Ready" returns after it.
             m_pStatusBar->addWidget(pPane, 1);
+            // The result summary is a permanent widget: tips and messages take the message pane only, so
+            // they never hide it.
+            m_pStatusSummary = new QLabel(m_pStatusBar);
+            m_pStatusSummary->setObjectName(QStringLiteral("ResultSummary"));
+            m_pStatusSummary->setAccessibleName(QStringLiteral("Result summary"));
+            m_pStatusSummary->setFrameShape(QFrame::Panel);
+            m_pStatusSummary->setFrameShadow(QFrame::Sunken);
+            m_pStatusSummary->hide();
+            m_pStatusBar->addPermanentWidget(m_pStatusSummary);
         } else {
             // Qt cannot read the lock keys on every platform, so the indicators show their names the
             // way an indicator whose lock is off does: present, sized to the text, greyed.
@@ -43,4 +54,18 @@ void CMainFrame::CreateStatusBar() {
         m_statusPanes.append(pPane);
     }
     setStatusBar(m_pStatusBar);
+}
+
+void CMainFrame::UpdateStatusSummary() {
+    const CDravonelView& view = *m_pView;
+    QString text;
+    if (view.IsResultStale()) {
+        text = QString::fromUtf8(kInputsChangedText);
+    } else if (view.m_bCalculated) {
+        const FormRecord& shown = view.m_calculatedForm;
+        text = QString::fromStdString(
+            ResultSummaryText(shown.m_nStartTime, shown.m_dStopTime, view.m_result.summary.stop.notice));
+    }
+    m_pStatusSummary->setText(text);
+    m_pStatusSummary->setVisible(!text.isEmpty());
 }

@@ -4,6 +4,7 @@
 
 #include "CMainFrame.h"
 #include "MainFrameResources.h"
+#include "ToolWindows.h"
 
 QAction& CMainFrame::ActionFor(int nId) {
     QAction*& pAction = m_actions[nId];
@@ -32,6 +33,20 @@ void CMainFrame::CreateActions() {
             if (item.nCommandId != 0) ActionFor(item.nCommandId).setText(QString::fromUtf8(item.text));
         }
     }
+    // The Tools menu shows tooltips: what an entry does, or, for a tool window of a later version, which
+    // keeps its place greyed, that it comes later (a greyed item may not take the status bar on every
+    // style).
+    for (const MenuPopupResource& popup : MainFrameMenu()) {
+        for (const MenuItemResource& item : popup.items) {
+            if (!CToolWindowHost::IsToolCommand(item.nCommandId)) continue;
+            QAction& action = ActionFor(item.nCommandId);
+            if (!CToolWindowHost::IsAvailable(item.nCommandId)) {
+                action.setEnabled(false);
+                action.setStatusTip(QString::fromUtf8(kComingLaterTip));
+            }
+            action.setToolTip(action.statusTip());
+        }
+    }
     ActionFor(ID_VIEW_TOOLBAR).setCheckable(true);
     ActionFor(ID_VIEW_STATUS_BAR).setCheckable(true);
 }
@@ -44,6 +59,7 @@ void CMainFrame::CreateMenu() {
                 pMenu->addSeparator();
             else
                 pMenu->addAction(m_actions.value(item.nCommandId));
+            if (CToolWindowHost::IsToolCommand(item.nCommandId)) pMenu->setToolTipsVisible(true);
         }
         // The checks follow the bars even when a bar was hidden some other way.
         connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshToggleChecks);

@@ -171,6 +171,23 @@ or a moisture list does not grey it out either: such a change reaches the report
 read again, by one of the actions above, a new high grade or <b>Calculate</b>. An export before the first
 calculation writes the inputs with start and stop times of 0 and no curve rows.</p>
 
+<h3><a name="status"></a>The status bar</h3>
+<p>After a calculation the status bar says the result in words, for instance <i>Rolling window: 12 to 68
+min after laydown (56 min)</i>, or the notice instead. Once any input has changed since, it says
+<i>Inputs changed since the last calculation: press Calculate</i> until the next calculation; a new high
+grade only moves the start and is shown at once.</p>
+
+<h3><a name="compare"></a>Comparing scenarios</h3>
+<p><b>Tools &gt; Keep for Comparison</b> (Ctrl+K) keeps the calculation shown on the form: the inputs that
+produced it and its result, even when the form has changed since. Up to eight can be kept.
+<b>Tools &gt; Compare Scenarios</b> shows them side by side: their cooling curves on one chart, each in its
+own colour with a circle at the start and a square at the stop, and a table with the inputs that differ
+from the first one kept, the start, stop and window, and any notice. A label is made from the inputs that
+differ; type over it to give your own, or empty it to have it made again. <b>Remove</b> (or Delete)
+drops the chosen scenario, <b>Clear All</b> all of them; <b>Export CSV</b> writes the table with every
+input for a spreadsheet, and <b>Print</b> puts the chart and the table on a page. The window follows the
+form's units and can stay open while you work on the form.</p>
+
 <h3><a name="disclaimer"></a>Disclaimer</h3>
 <p>The recommendations are a guide. Some mixes, polymer modified binders in particular, need start and
 stop times other than these; the supplier's guidelines come first, and good judgement is always needed
@@ -178,7 +195,8 @@ to make sure the surface is properly compacted.</p>
 
 <h3><a name="keys"></a>Keys</h3>
 <p>F1 opens this page at the field that has the focus. Ctrl+P prints the form's inputs, the two times and
-the chart.</p>
+the chart. Ctrl+K keeps the shown calculation for comparison. In the tool windows Enter presses the
+highlighted button and Esc closes the window, or first stops a long job that is running.</p>
 )html";
 
 }  // namespace

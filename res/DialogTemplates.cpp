@@ -41,6 +41,9 @@ constexpr ControlTemplate kExportControls[] = {
     {IDC_BROWSE, K::PushButton, "Browse", 211, 27, 50, 14},
 };
 
+// The file name field is announced by the instruction above it.
+constexpr ControlName kExportNames[] = {{IDC_EXPORT_FILE, "Enter a filename for the exported data."}};
+
 constexpr ControlTemplate kDisclaimerControls[] = {
     {IDOK, K::DefPushButton, "OK", 158, 171, 50, 14},
     {0, K::Picture, "IDB_DISCLAIMER", 7, 7, 382, 158},
@@ -51,5 +54,5 @@ constexpr ControlTemplate kDisclaimerControls[] = {
 const DialogTemplate kAboutBoxTemplate{"About KELVANOR", 267, 82, true, kAboutControls};
 const DialogTemplate kSlowCoolingTemplate{"SLOW PAVEMENT COOLING", 272, 106, true, kSlowCoolingControls};
 const DialogTemplate kRapidCoolingTemplate{"RAPID PAVEMENT COOLING", 322, 143, true, kRapidCoolingControls};
-const DialogTemplate kExportTemplate{"Export Data", 276, 95, true, kExportControls, true};
+const DialogTemplate kExportTemplate{"Export Data", 276, 95, true, kExportControls, true, kExportNames};
 const DialogTemplate kDisclaimerTemplate{"Kelvanor 2.0 - Disclaimer", 398, 194, false, kDisclaimerControls};

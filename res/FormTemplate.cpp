@@ -70,6 +70,38 @@ constexpr ControlTemplate kFormControls[] = {
     {0, K::Static, "minutes after laydown.", 189, 182, 72, 8},
 };
 
+// What a screen reader announces for each input and result: the text of the label beside it. The unit
+// labels are named after their field; the radio buttons and push buttons carry their own text.
+constexpr ControlName kFormControlNames[] = {
+    {IDC_HOUR, "Hour"},
+    {IDC_MINUTE, "Minutes"},
+    {IDC_MONTH, "Month"},
+    {IDC_DAY, "Day"},
+    {IDC_YEAR, "Year"},
+    {IDC_AIR_TEMP, "Ambient Air Temp."},
+    {IDC_WIND_SPEED, "Average Wind Speed"},
+    {IDC_SKY, "Sky Conditions"},
+    {IDC_LATITUDE, "Latitude (Deg North):"},
+    {IDC_MIX_TYPE, "Mix Type"},
+    {IDC_PG_HIGH, "PG Grade high"},
+    {IDC_PG_LOW, "PG Grade low"},
+    {IDC_LIFT_THICKNESS, "Lift Thickness"},
+    {IDC_DELIVERY_TEMP, "Delivery Temp"},
+    {IDC_MATERIAL_TYPE, "Material Type"},
+    {IDC_MOISTURE_CONTENT, "Moisture Content"},
+    {IDC_MOISTURE_STATE, "State of Moisture"},
+    {IDC_SURFACE_TEMP, "Surface Temp."},
+    {IDC_UNITS_SI, "SI"},
+    {IDC_UNITS_ENGLISH, "English"},
+    {IDC_START_TIME, "The recommended compaction start time is:"},
+    {IDC_STOP_TIME, "The recommended compaction stop time is:"},
+    {IDC_AIR_TEMP_UNIT, "Ambient Air Temp. unit"},
+    {IDC_WIND_UNIT, "Average Wind Speed unit"},
+    {IDC_LIFT_UNIT, "Lift Thickness unit"},
+    {IDC_DELIVERY_TEMP_UNIT, "Delivery Temp unit"},
+    {IDC_SURFACE_TEMP_UNIT, "Surface Temp. unit"},
+};
+
 }  // namespace
 
-const DialogTemplate kDravonelFormTemplate{nullptr, 573, 233, false, kFormControls};
+const DialogTemplate kDravonelFormTemplate{nullptr, 573, 233, false, kFormControls, false, kFormControlNames};

@@ -9,6 +9,15 @@ constexpr std::array kViewMenu = {
     MenuItemResource{"&Toolbar", ID_VIEW_TOOLBAR},
     MenuItemResource{"&Status Bar", ID_VIEW_STATUS_BAR},
 };
+constexpr std::array kToolsMenu = {
+    MenuItemResource{"&Keep for Comparison", ID_TOOLS_KEEP},
+    MenuItemResource{"&Compare Scenarios...", ID_TOOLS_COMPARE},
+    MenuItemResource{nullptr, 0},
+    MenuItemResource{"Paving &Day Planner...", ID_TOOLS_PLANNER},
+    MenuItemResource{"&Uncertainty...", ID_TOOLS_UNCERTAINTY},
+    MenuItemResource{"Ca&librate to Measured Temperature...", ID_TOOLS_CALIBRATE},
+    MenuItemResource{"&Lifts...", ID_TOOLS_LIFTS},
+};
 constexpr std::array kHelpMenu = {
     MenuItemResource{"&Help Topics", ID_HELP_FINDER},
     MenuItemResource{nullptr, 0},
@@ -17,6 +26,7 @@ constexpr std::array kHelpMenu = {
 constexpr std::array kMenu = {
     MenuPopupResource{"&File", kFileMenu},
     MenuPopupResource{"&View", kViewMenu},
+    MenuPopupResource{"&Tools", kToolsMenu},
     MenuPopupResource{"&Help", kHelpMenu},
 };
 
@@ -37,6 +47,7 @@ constexpr std::array kAccelerators = {
     AcceleratorResource{Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
     AcceleratorResource{Qt::SHIFT | Qt::Key_F1, ID_CONTEXT_HELP},
     AcceleratorResource{QKeyCombination(Qt::Key_F1), ID_HELP},
+    AcceleratorResource{Qt::CTRL | Qt::Key_K, ID_TOOLS_KEEP},
 };
 
 constexpr std::array kToolbarButtons = {ID_APP_ABOUT};
@@ -59,6 +70,17 @@ constexpr std::array kStrings = {
     StringResource{ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle Toolbar"},
     StringResource{ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle Status Bar"},
     StringResource{ID_HELP_FINDER, "Explain the inputs, the results and the notices\nHelp Topics"},
+    StringResource{ID_TOOLS_KEEP,
+                   "Keep the shown calculation to compare it with others\nKeep for Comparison"},
+    StringResource{ID_TOOLS_COMPARE,
+                   "Compare the kept calculations on one chart and in a table\nCompare Scenarios"},
+    StringResource{ID_TOOLS_PLANNER,
+                   "Find the hours of a day that leave the longest rolling window\nPaving Day Planner"},
+    StringResource{ID_TOOLS_UNCERTAINTY, "See how uncertain inputs spread the rolling window\nUncertainty"},
+    StringResource{
+        ID_TOOLS_CALIBRATE,
+        "Fit the calculation to a temperature measured on the mat\nCalibrate to Measured Temperature"},
+    StringResource{ID_TOOLS_LIFTS, "Cool several lifts placed one on another\nLifts"},
 };
 
 QString StringPart(int nId, bool bAfterNewline) {

@@ -38,9 +38,10 @@ struct AcceleratorResource {
     int nCommandId;
 };
 
-// The three pop-ups of menu 128, in menu order.
+// The pop-ups of menu 128, in menu order: File, View, Tools, Help.
 std::span<const MenuPopupResource> MainFrameMenu();
-// The sixteen entries of accelerator table 128, in table order; a command may appear more than once.
+// The entries of accelerator table 128, in table order: the program's sixteen, then Ctrl+K (Keep for
+// Comparison); a command may appear more than once.
 std::span<const AcceleratorResource> MainFrameAccelerators();
 // Commands of the toolbar's buttons, left to right (one: About).
 std::span<const int> MainFrameToolbarButtons();

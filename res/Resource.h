@@ -71,3 +71,11 @@ constexpr int ID_NEXT_PANE = 57680;
 constexpr int ID_PREV_PANE = 57681;
 constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_VIEW_STATUS_BAR = 59393;
+
+// Commands of the Tools menu: keeping a result, and the tool windows.
+constexpr int ID_TOOLS_KEEP = 32771;
+constexpr int ID_TOOLS_COMPARE = 32772;
+constexpr int ID_TOOLS_PLANNER = 32773;
+constexpr int ID_TOOLS_UNCERTAINTY = 32774;
+constexpr int ID_TOOLS_CALIBRATE = 32775;
+constexpr int ID_TOOLS_LIFTS = 32776;

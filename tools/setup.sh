@@ -2,6 +2,8 @@
 # Installs what the build needs on a Debian 12 machine; packages already present are left alone.
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core locales
+  # the tool windows' charts (Qt Charts needs the OpenGL module's CMake files)
+  qt6-charts-dev libqt6opengl6-dev
   # the batch engine: vector units and threads
   libhwy-dev libtbb-dev
   # job files are JSON

@@ -27,10 +27,17 @@ struct ControlTemplate {
     std::span<const char* const> listItems = {};  // initial entries of a combo list
 };
 
+// What assistive technology calls a control that has no text of its own: the text of the label beside it.
+struct ControlName {
+    int id;
+    const char* name;
+};
+
 struct DialogTemplate {
     const char* caption;  // nullptr for a form (child window, no caption)
     int width, height;    // dialog units
     bool systemMenu;      // a close box; the disclaimer has none
     std::span<const ControlTemplate> controls;
-    bool minimizeBox = false;  // only the Export dialog has one
+    bool minimizeBox = false;                           // only the Export dialog has one
+    std::span<const ControlName> accessibleNames = {};  // names of controls by id
 };

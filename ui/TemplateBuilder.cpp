@@ -75,8 +75,11 @@ void UpdateRadioTabStop(const QButtonGroup& group) {
 
 QWidget* MakeRadio(QWidget& parent, const ControlTemplate& control, QButtonGroup*& pCurrentGroup) {
     auto* pRadio = new QRadioButton(QString::fromUtf8(control.text), &parent);
-    // Exclusivity comes from the button group, so that the data exchange can also clear a group.
-    pRadio->setAutoExclusive(false);
+    // Exclusivity comes from the button group (which the data exchange makes non-exclusive for a moment to
+    // clear it): once a button is in a group, Qt ignores autoExclusive for checking, unchecking and arrow
+    // keys. It stays on because assistive technology reads it: a checkable button without it is announced
+    // as a check box.
+    pRadio->setAutoExclusive(true);
     if (control.kind == ControlKind::RadioGroupStart || !pCurrentGroup) {
         QButtonGroup* pGroup = new QButtonGroup(&parent);
         QObject::connect(pGroup, &QButtonGroup::buttonToggled, pGroup,
@@ -160,6 +163,23 @@ void SetTabOrder(const std::vector<QWidget*>& controls) {
     }
 }
 
+// Names the controls of the template's table. A static text that reads exactly the name also becomes the
+// control's buddy: on Linux assistive technology names a list by its value and finds its label through
+// that relation. A static text has no '&', so the buddy adds no shortcut and changes nothing else.
+void NameControls(const DialogTemplate& dialogTemplate, const BuiltTemplate& built) {
+    for (const ControlName& entry : dialogTemplate.accessibleNames) {
+        QWidget* pControl = built.controls.value(entry.id, nullptr);
+        if (!pControl) continue;
+        const QString name = QString::fromUtf8(entry.name);
+        pControl->setAccessibleName(name);
+        for (std::size_t i = 0; i < built.allInOrder.size(); ++i) {
+            if (dialogTemplate.controls[i].kind != ControlKind::Static) continue;
+            auto* pLabel = static_cast<QLabel*>(built.allInOrder[i]);
+            if (pLabel->text() == name) pLabel->setBuddy(pControl);
+        }
+    }
+}
+
 }  // namespace
 
 CGroupFrame::CGroupFrame(const QString& title, QWidget* pParent) : QWidget(pParent), m_title(title) {}
@@ -220,6 +240,7 @@ BuiltTemplate BuildTemplateControls(QWidget& parent, const DialogTemplate& dialo
         if (control.id != 0) built.controls.insert(control.id, pWidget);
         built.allInOrder.push_back(pWidget);
     }
+    NameControls(dialogTemplate, built);
     built.units = UnitsFittingTexts(dialogTemplate, built.allInOrder, built.units);
     for (size_t i = 0; i < built.allInOrder.size(); ++i)
         built.allInOrder[i]->setGeometry(

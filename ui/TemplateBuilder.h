@@ -49,10 +49,10 @@ struct BuiltTemplate {
 
 // Makes every control of `dialogTemplate` as a child of `parent` in `font` (the template font unless a
 // test scales it), placed by dialog units; lists filled, radio groups formed, tab order = template order
-// over tab-stop controls (a radio group is entered at its checked button). Group boxes and static texts sit
-// below the other controls and let clicks through. The units are the font's; when the machine's font is wider
-// than the one the template was drawn for, the horizontal base grows by whole pixels until every text fits
-// its control.
+// over tab-stop controls (a radio group is entered at its checked button), accessible names from the
+// template's table. Group boxes and static texts sit below the other controls and let clicks through. The
+// units are the font's; when the machine's font is wider than the one the template was drawn for, the
+// horizontal base grows by whole pixels until every text fits its control.
 BuiltTemplate BuildTemplateControls(QWidget& parent, const DialogTemplate& dialogTemplate,
                                     const QFont& font = DialogUnits::TemplateFont());
 

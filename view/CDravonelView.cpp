@@ -1,5 +1,8 @@
 #include "CDravonelView.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 #include "DisclaimerDlg.h"
 #include "FormTemplate.h"
 #include "PrintLayout.h"
@@ -10,6 +13,7 @@ CDravonelView::CDravonelView(QWidget* pParent, Clock clock)
     FillFromClock(m_form, Now());
     UpdateCompactionStart();
     ConnectHandlers();
+    WatchUnhandledInputs();
 }
 
 void CDravonelView::ConnectHandlers() {
@@ -32,6 +36,24 @@ void CDravonelView::ConnectHandlers() {
     OnSelChange(IDC_PG_HIGH, [this] { OnSelchangePgHigh(); });
 }
 
+void CDravonelView::WatchUnhandledInputs() {
+    // The data exchange writes lists with their signals blocked and edits without textEdited, so both
+    // report the user's own changes only.
+    for (int nId : {IDC_SKY, IDC_MIX_TYPE, IDC_PG_LOW, IDC_MOISTURE_CONTENT, IDC_MOISTURE_STATE}) {
+        if (auto* pList = qobject_cast<QComboBox*>(GetDlgItem(nId)))
+            connect(pList, &QComboBox::currentIndexChanged, this, &CDravonelView::NoteInputsChanged);
+    }
+    for (int nId : {IDC_MINUTE, IDC_YEAR}) {
+        if (auto* pEdit = qobject_cast<QLineEdit*>(GetDlgItem(nId)))
+            connect(pEdit, &QLineEdit::textEdited, this, &CDravonelView::NoteInputsChanged);
+    }
+}
+
+void CDravonelView::NoteInputsChanged() {
+    m_bResultStale = true;
+    emit inputsChanged();
+}
+
 void CDravonelView::OnInitialUpdate() {
     CFormView::OnInitialUpdate();
     if (QWidget* pGroupBox = GetDlgItem(IDC_COOLING_CURVE)) {
@@ -41,7 +63,10 @@ void CDravonelView::OnInitialUpdate() {
     }
 }
 
-void CDravonelView::EnableExport(bool bEnable) { m_btnExport.EnableWindow(bEnable); }
+void CDravonelView::EnableExport(bool bEnable) {
+    m_btnExport.EnableWindow(bEnable);
+    if (!bEnable) NoteInputsChanged();
+}
 
 void CDravonelView::EnableMoistureCombos(bool bEnable) {
     m_cbMoistureState.EnableWindow(bEnable);
@@ -70,6 +95,9 @@ void CDravonelView::UpdateCompactionStart() {
     }
     start = ReadCompactionStart(m_result.curve, in.m_nPgHigh, DisplayUnitsOfCode(in.m_nUnits));
     m_form.m_nStartTime = start.nStartTime;
+    // The shown start belongs to the current grade: the kept inputs say so too.
+    m_calculatedForm.inputs.m_nPgHigh = in.m_nPgHigh;
+    m_calculatedForm.m_nStartTime = start.nStartTime;
 }
 
 PlotInputs CDravonelView::GetPlotInputs() const {

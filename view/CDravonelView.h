@@ -34,7 +34,8 @@ public:
     void OnInitialUpdate() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    // Enables or disables "Export Data".
+    // Enables or disables "Export Data". Disabling it after a calculation marks the result stale (the
+    // form's handlers disable it whenever an input may have changed) and emits inputsChanged.
     void EnableExport(bool bEnable);
     // Enables or disables both moisture lists (state first, then content).
     void EnableMoistureCombos(bool bEnable);
@@ -62,6 +63,11 @@ public:
 
     // What the chart paints, as it stands now (for printing and tests).
     PlotInputs GetPlotInputs() const;
+    // True after a calculation while the inputs on the form may differ from those that produced the shown
+    // result: an input was left or chosen since (see EnableExport), or a list without a handler of its own
+    // (sky, mix, low grade, moisture) or the minutes or year were changed by the user. A new high grade
+    // only moves the start and keeps the result current.
+    bool IsResultStale() const { return m_bCalculated && m_bResultStale; }
     const FormRecord& Record() const { return m_form; }
     // One printed page of the current state: inputs, both results and the chart.
     void PrintTo(QPainter& painter, const QRect& pageRect) const;
@@ -75,15 +81,32 @@ public:
     QRect m_rectPlot;            // chart rectangle in page pixels, fixed by the first update
     std::string m_strExportFile =
         "Output.xls";  // last accepted report name; relative to the current directory
+    // The inputs that produced the shown result, as the last calculation read them (in that moment's unit
+    // system), with the shown start and stop times; the high grade and start time follow a later grade
+    // change, as the shown result does. Meaningful once m_bCalculated is set.
+    FormRecord m_calculatedForm;
     CButton m_btnExport;
     CComboBox m_cbMoistureContent;
     CComboBox m_cbMoistureState;
+
+signals:
+    // A calculation has written its result to the form, or a new high grade moved the shown start.
+    void resultChanged();
+    // The user changed (or may have changed) an input; IsResultStale() tells whether the shown result is
+    // now out of date.
+    void inputsChanged();
+    // The form switched to another unit system: its values, labels and chart are in `units` now.
+    void unitsChanged(UnitSystem units);
 
 protected:
     void OnDraw(QPainter& dc, const QRect& rectUpdate) override;
 
 private:
     void ConnectHandlers();
+    // Watches the inputs that have no handler of their own, so that their changes mark the result stale;
+    // the form's behaviour is untouched.
+    void WatchUnhandledInputs();
+    void NoteInputsChanged();
     // Reads the form (UpdateData(true)) and brings the held start up to the grade and units just read.
     // Returns false when a field refused its text (its prompt shown, the focus on it).
     bool ReadForm();
@@ -99,4 +122,5 @@ private:
     std::time_t Now() const;
 
     Clock m_clock;
+    bool m_bResultStale = false;
 };

@@ -42,5 +42,8 @@ void CDravonelView::OnCalculate() {
     m_form.m_dStopTime = m_result.summary.stop.dStopTime;
     UpdateData(false);
     RedrawPlot();
+    m_calculatedForm = m_form;
+    m_bResultStale = false;
     services.EndWaitCursor();
+    emit resultChanged();
 }

@@ -22,4 +22,5 @@ void CDravonelView::OnSelchangePgHigh() {
     ReadForm();
     UpdateData(false);
     RedrawPlot();
+    if (m_bCalculated) emit resultChanged();
 }

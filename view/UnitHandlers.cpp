@@ -13,7 +13,9 @@ void CDravonelView::SwitchUnits(int nButtonId, UnitSystem units) {
     if (!IsDlgButtonChecked(nButtonId)) return;
     ReadForm();
     EnableExport(false);
-    if (ApplyUnitSystem(m_form, units)) UpdateCompactionStart();
+    const bool bSwitched = ApplyUnitSystem(m_form, units);
+    if (bSwitched) UpdateCompactionStart();
     UpdateData(false);
     RedrawPlot();
+    if (bSwitched) emit unitsChanged(units);
 }

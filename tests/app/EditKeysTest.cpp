@@ -84,8 +84,8 @@ void EditKeysTest::onlyKeysWithCommandsAreBound() {
             ++nBound;
         }
     }
-    // New, Open, Save, Print, Shift+F1 and F1.
-    QCOMPARE(nBound, 6);
+    // New, Open, Save, Print, Shift+F1, F1 and Ctrl+K (Keep for Comparison).
+    QCOMPARE(nBound, 7);
 }
 
 REGISTER_TEST_SUITE(EditKeysTest);

@@ -51,6 +51,8 @@ void FrameBarsTest::menuTextsInOrder() {
     const QStringList expected = {
         QStringLiteral("&File: E&xit"),
         QStringLiteral("&View: &Toolbar, &Status Bar"),
+        QStringLiteral("&Tools: &Keep for Comparison, &Compare Scenarios..., ---, Paving &Day Planner..., "
+                       "&Uncertainty..., Ca&librate to Measured Temperature..., &Lifts..."),
         QStringLiteral("&Help: &Help Topics, ---, &About KELVANOR..."),
     };
     QCOMPARE(MenuOutline(*started.Frame().menuBar()), expected);

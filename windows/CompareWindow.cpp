@@ -1,0 +1,233 @@
+#include "CompareWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "AtomicFile.h"
+#include "ChartStyle.h"
+#include "ComparisonChart.h"
+#include "ComparisonModel.h"
+#include "KeptScenarios.h"
+#include "PagePrint.h"
+#include "UiServices.h"
+
+namespace {
+
+constexpr const char* kExportFailedCaption = "Can Not Export";
+
+}  // namespace
+
+CCompareWindow::CCompareWindow(const ToolContext& context, QWidget* pOwner)
+    : CToolWindow(context, QStringLiteral("CompareScenarios"), QStringLiteral("Compare Scenarios"), pOwner) {
+    m_pModel = new CComparisonModel(context.kept, Units(), this);
+
+    m_pChart = new QChart;
+    m_pChartView = new QChartView(m_pChart, this);
+    m_pChartView->setRenderHint(QPainter::Antialiasing);
+    // Room for the axes' labels and titles and the legend: a smaller chart elides its labels.
+    m_pChartView->setMinimumSize(fontMetrics().averageCharWidth() * 50, fontMetrics().height() * 20);
+    m_pChartView->setFocusPolicy(Qt::NoFocus);
+    m_pChartView->setAccessibleName(QStringLiteral("Cooling curves of the kept scenarios"));
+
+    m_pEmptyHint = new QLabel(
+        QStringLiteral("Nothing is kept yet. Press Calculate on the form, then Tools > Keep for Comparison "
+                       "(Ctrl+K); each kept calculation appears here."),
+        this);
+    m_pEmptyHint->setWordWrap(true);
+
+    m_pTable = new QTableView(this);
+    m_pTable->setModel(m_pModel);
+    m_pTable->setAccessibleName(QStringLiteral("Kept scenarios"));
+    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    m_pTable->setTabKeyNavigation(false);  // Tab leaves the table for the buttons
+    m_pTable->setWordWrap(false);
+    m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->installEventFilter(this);
+    m_pTable->setMinimumHeight(fontMetrics().height() * 7);
+
+    auto* pSplitter = new QSplitter(Qt::Vertical, this);
+    pSplitter->addWidget(m_pChartView);
+    auto* pLower = new QWidget(pSplitter);
+    auto* pLowerLayout = new QVBoxLayout(pLower);
+    pLowerLayout->setContentsMargins(0, 0, 0, 0);
+    pLowerLayout->addWidget(m_pEmptyHint);
+    pLowerLayout->addWidget(m_pTable, 1);
+    pSplitter->addWidget(pLower);
+    pSplitter->setStretchFactor(0, 3);
+    pSplitter->setStretchFactor(1, 1);
+    pSplitter->setSizes({3 * fontMetrics().height() * 20, fontMetrics().height() * 20});
+    pSplitter->setChildrenCollapsible(false);
+    Body().addWidget(pSplitter);
+
+    m_pRemove = AddButton(QStringLiteral("&Remove"), QDialogButtonBox::ActionRole);
+    m_pClear = AddButton(QStringLiteral("C&lear All"), QDialogButtonBox::ActionRole);
+    m_pExport = AddButton(QStringLiteral("&Export CSV..."), QDialogButtonBox::ActionRole);
+    m_pPrint = AddButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
+    SetDefaultButton(nullptr);
+
+    connect(m_pRemove, &QPushButton::clicked, this, &CCompareWindow::RemoveCurrent);
+    connect(m_pClear, &QPushButton::clicked, &context.kept, &CKeptScenarios::Clear);
+    connect(m_pExport, &QPushButton::clicked, this, &CCompareWindow::ExportCsv);
+    connect(m_pPrint, &QPushButton::clicked, this, &CCompareWindow::Print);
+    connect(&context.kept, &CKeptScenarios::changed, this, &CCompareWindow::Rebuild);
+    connect(m_pTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CCompareWindow::UpdateButtons);
+    setTabOrder(m_pTable, m_pRemove);
+    Rebuild();
+}
+
+QSize CCompareWindow::DefaultSize() const {
+    const QFontMetrics metrics = fontMetrics();
+    return QSize(metrics.averageCharWidth() * 120, metrics.height() * 44).expandedTo(sizeHint());
+}
+
+void CCompareWindow::Rebuild() {
+    FillComparisonChart(*m_pChart, Context().kept.Scenarios(), Units(), font());
+    const bool bAny = Context().kept.Count() > 0;
+    m_pEmptyHint->setVisible(!bAny);
+    if (bAny && !m_pTable->currentIndex().isValid()) m_pTable->selectRow(0);
+    UpdateButtons();
+}
+
+void CCompareWindow::UpdateButtons() {
+    const bool bAny = Context().kept.Count() > 0;
+    m_pRemove->setEnabled(bAny && m_pTable->currentIndex().isValid());
+    m_pClear->setEnabled(bAny);
+    m_pExport->setEnabled(bAny);
+    m_pPrint->setEnabled(bAny);
+}
+
+void CCompareWindow::RemoveCurrent() {
+    const int nRow = m_pTable->currentIndex().row();
+    if (nRow < 0) return;
+    Context().kept.Remove(nRow);
+    // The row that took its place (or the new last one) is chosen, so Remove can be pressed again.
+    if (const int nCount = Context().kept.Count(); nCount > 0)
+        m_pTable->selectRow(std::min(nRow, nCount - 1));
+    UpdateButtons();
+}
+
+void CCompareWindow::OnUnitsChanged(UnitSystem units) {
+    m_pModel->SetUnits(units);
+    Rebuild();
+}
+
+void CCompareWindow::changeEvent(QEvent* event) {
+    CToolWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange) Rebuild();  // the chart's texts follow the window's font
+}
+
+// Delete in the table removes the chosen scenario, as Remove does. While a label is being edited its editor
+// has the keys, so Delete then edits the label.
+bool CCompareWindow::eventFilter(QObject* pWatched, QEvent* event) {
+    if (pWatched == m_pTable && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        RemoveCurrent();
+        return true;
+    }
+    return CToolWindow::eventFilter(pWatched, event);
+}
+
+bool CCompareWindow::ExportCsv() {
+    if (Context().kept.Count() == 0) return false;
+    QFileDialog dialog(this, QStringLiteral("Export Comparison"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All Files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(QStringLiteral("comparison.csv"));
+    if (UiServices::Current().DoModal(dialog) != IDOK || dialog.selectedFiles().isEmpty()) return false;
+    const QString path = dialog.selectedFiles().front();
+
+    const std::string csv = ComparisonCsv(Context().kept.Scenarios(), Units());
+    std::string error;
+    if (!WriteFileAtomically(path.toStdString(), csv, &error)) {
+        UiServices::Current().MessageBox(
+            this, QString::fromStdString(error) + QStringLiteral("\nNothing was exported."),
+            QString::fromUtf8(kExportFailedCaption), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    ShowNote(QStringLiteral("Exported %1 scenarios to %2")
+                 .arg(Context().kept.Count())
+                 .arg(QFileInfo(path).absoluteFilePath()));
+    return true;
+}
+
+bool CCompareWindow::Print() {
+    if (Context().kept.Count() == 0) return false;
+    return PrintOnePage(this, QStringLiteral("KELVANOR scenario comparison"),
+                        [this](QPainter& painter, const QRect& pageRect) { PaintPage(painter, pageRect); });
+}
+
+void CCompareWindow::PaintPage(QPainter& painter, const QRect& pageRect) {
+    painter.save();
+    QFont body = painter.font();
+    body.setPointSizeF(9.0);
+    QFont title = body;
+    title.setPointSizeF(14.0);
+    title.setBold(true);
+    const QFontMetrics titleMetrics(title, painter.device());
+    const QFontMetrics bodyMetrics(body, painter.device());
+    const int nLine = bodyMetrics.lineSpacing();
+
+    painter.setPen(Qt::black);
+    painter.setFont(title);
+    int y = pageRect.top() + titleMetrics.ascent();
+    painter.drawText(QPoint(pageRect.left(), y), QStringLiteral("Compare Scenarios"));
+    y += titleMetrics.descent() + nLine;
+
+    // The chart takes the upper half of the page, the table what is left.
+    const QRectF chartArea(pageRect.left(), y, pageRect.width(), pageRect.height() / 2.0);
+    RenderChart(*m_pChartView, painter, chartArea);
+    y = static_cast<int>(chartArea.bottom()) + nLine;
+
+    painter.setFont(body);
+    const std::vector<ComparisonRow> rows = ComparisonRows(Context().kept.Scenarios(), Units());
+    const int nColumns = CComparisonModel::ColumnCount;
+    // Label and differences get room; the numbers a narrow column each; the notice the rest.
+    const double widths[] = {0.22, 0.30, 0.08, 0.08, 0.09, 0.23};
+    QList<QStringList> lines;
+    QStringList header;
+    for (int c = 0; c < nColumns; ++c) header << m_pModel->headerData(c, Qt::Horizontal).toString();
+    lines << header;
+    for (const ComparisonRow& row : rows)
+        lines << QStringList{QString::fromStdString(row.strLabel),  QString::fromStdString(row.strDiffers),
+                             QString::fromStdString(row.strStart),  QString::fromStdString(row.strStop),
+                             QString::fromStdString(row.strWindow), QString::fromStdString(row.strNotice)};
+    for (int r = 0; r < lines.size(); ++r) {
+        QFont font = body;
+        font.setBold(r == 0);
+        painter.setFont(font);
+        double x = pageRect.left();
+        for (int c = 0; c < nColumns; ++c) {
+            const int nWidth = static_cast<int>(pageRect.width() * widths[c]);
+            QRect cell(static_cast<int>(x), y, nWidth - nLine / 2, nLine);
+            if (c == 0 && r > 0) {
+                // The scenario's colour on the chart, as the table on screen shows it.
+                const int nSwatch = nLine * 2 / 3;
+                painter.fillRect(QRect(cell.left(), y + (nLine - nSwatch) / 2, nSwatch, nSwatch),
+                                 PaletteColor(r - 1));
+                cell.setLeft(cell.left() + nSwatch + nLine / 4);
+            }
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
+                             bodyMetrics.elidedText(lines[r][c], Qt::ElideRight, cell.width()));
+            x += nWidth;
+        }
+        y += nLine;
+    }
+    painter.restore();
+}
