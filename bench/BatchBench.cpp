@@ -1,9 +1,12 @@
-// Throughput of the batch cooling solver over 10,000 scenarios around Run A (air, wind, lift and delivery
-// temperature each varied by up to +-10 %, fixed seed): the scalar engine one scenario at a time
-// (BatchScalar), the vector kernel on one thread (BatchKernel) and on every core (BatchParallel).
-// Counters: scenarios per second and the ratio to the scalar rate, which is timed once in the same process.
-// One-thread rates count the CPU time of the calling thread, so that other load on a shared machine does not
-// distort them; the parallel rate counts wall-clock time.
+// Throughput over 10,000 scenarios around Run A (air, wind, lift and delivery temperature each varied by up
+// to +-10 %, fixed seed). The cooling run alone: the scalar solver one scenario at a time (BatchScalar), the
+// vector kernel on one thread (BatchKernel) and on every core (BatchParallel). The whole answer
+// (BatchThroughput): RunScenarios on every core - normalisation, boundary, kernel, stop outcome and start -
+// against RunCalculation one scenario at a time on one thread, and RunScenarios on one thread
+// (BatchThroughputOneThread).
+// Counters: scenarios per second and the ratio to the matching scalar rate, which is timed once in the same
+// process. One-thread rates count the CPU time of the calling thread, so that other load on a shared machine
+// does not distort them; the parallel rates count wall-clock time.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
@@ -14,14 +17,15 @@
 
 #include "BatchSolver.h"
 #include "NamedRuns.h"
+#include "Scenarios.h"
 
 namespace {
 
 constexpr int kScenarios = 10000;
 
-const std::vector<SolverJob>& Scenarios() {
-    static const std::vector<SolverJob> jobs = [] {
-        std::vector<SolverJob> v;
+const std::vector<SimulationInputs>& ScenarioInputs() {
+    static const std::vector<SimulationInputs> inputs = [] {
+        std::vector<SimulationInputs> v;
         std::uint64_t state = 20260615;
         auto factor = [&state] {  // uniform in [0.9, 1.1]
             state = state * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -33,8 +37,18 @@ const std::vector<SolverJob>& Scenarios() {
             in.m_dWindSpeed *= factor();
             in.m_dLiftThickness *= factor();
             in.m_dDeliveryTemp *= factor();
-            SelectedProperties properties;
-            const NormalizedInputs n = NormalizeInputs(in, properties);
+            v.push_back(in);
+        }
+        return v;
+    }();
+    return inputs;
+}
+
+const std::vector<SolverJob>& Scenarios() {
+    static const std::vector<SolverJob> jobs = [] {
+        std::vector<SolverJob> v;
+        for (const SimulationInputs& in : ScenarioInputs()) {
+            const NormalizedInputs n = NormalizeInputs(in, SelectedProperties{});
             v.push_back({n, BoundaryOf(in, n)});
         }
         return v;
@@ -109,5 +123,55 @@ void BatchParallel(benchmark::State& state) {
     state.SetLabel(std::string(BatchKernelTarget()) + ", " + std::to_string(BatchKernelLanes()) + " lanes");
 }
 BENCHMARK(BatchParallel)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Scenarios per CPU second of RunCalculation on one thread, the whole answer, timed once.
+double WholeAnswerScalarRate() {
+    static const double rate = [] {
+        double sum = 0.0;
+        const double start = ThreadCpuSeconds();
+        for (const SimulationInputs& in : ScenarioInputs())
+            sum += RunCalculation(in).summary.start.nStartTime;
+        const double seconds = ThreadCpuSeconds() - start;
+        benchmark::DoNotOptimize(sum);
+        return kScenarios / seconds;
+    }();
+    return rate;
+}
+
+void BatchThroughput(benchmark::State& state) {
+    const double scalarRate = WholeAnswerScalarRate();
+    double seconds = 0.0;
+    for (auto _ : state) {
+        const double start = WallSeconds();
+        const ScenarioResults r = RunScenarios(ScenarioInputs(), ScenarioOptions{});
+        seconds += WallSeconds() - start;
+        if (r.summaries.size() != ScenarioInputs().size()) state.SkipWithError("answers missing");
+        benchmark::DoNotOptimize(r.summaries.data());
+    }
+    const double rate = static_cast<double>(state.iterations()) * kScenarios / seconds;
+    state.counters["scenarios/s"] = rate;
+    state.counters["scalar/s"] = scalarRate;
+    state.counters["x_scalar"] = rate / scalarRate;
+    state.SetLabel(std::string(BatchKernelTarget()) + ", " + std::to_string(BatchKernelLanes()) + " lanes");
+}
+BENCHMARK(BatchThroughput)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same on the calling thread alone, in its CPU time: what the whole answer costs beside the kernel.
+void BatchThroughputOneThread(benchmark::State& state) {
+    const double scalarRate = WholeAnswerScalarRate();
+    ScenarioOptions options;
+    options.nThreads = 1;
+    double seconds = 0.0;
+    for (auto _ : state) {
+        const double start = ThreadCpuSeconds();
+        const ScenarioResults r = RunScenarios(ScenarioInputs(), options);
+        seconds += ThreadCpuSeconds() - start;
+        benchmark::DoNotOptimize(r.summaries.data());
+    }
+    const double rate = static_cast<double>(state.iterations()) * kScenarios / seconds;
+    state.counters["scenarios/s"] = rate;
+    state.counters["x_scalar"] = rate / scalarRate;
+}
+BENCHMARK(BatchThroughputOneThread)->Unit(benchmark::kMillisecond);
 
 }  // namespace

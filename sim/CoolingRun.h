@@ -33,11 +33,13 @@ double MidDepthTemperature(const CoolingColumn<kCapacity>& column, int n1) {
     return (column.T[j] + column.T[j + 1]) * 0.5;
 }
 
-// RunCoolingSimulation on a column of any capacity from 71 nodes up (it runs on kSingleLiftNodes);
-// every capacity gives the same doubles. pProfile may be null; the run then records no profile.
+// Sets `column` up for the run of one lift: the mat (MatCellCount(dLiftThickness) cells, 6 to 50) at the
+// delivery temperature over the three existing layers at the surface temperature, and forms its
+// coefficients for the convection dConvection (W/(m2 K)). Returns the mat cell count. Any inputs are
+// taken; non-finite ones give non-finite coefficients. The batch kernel copies its lanes from this column.
 template <int kCapacity>
-int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& boundary, CoolingCurve& curve,
-                        CoolingProfile* pProfile = nullptr) {
+int SetUpSingleLiftColumn(CoolingColumn<kCapacity>& column, const NormalizedInputs& inputs,
+                          double dConvection) {
     static_assert(kCapacity >= 71, "50 mat cells, 20 existing cells and the surface node");
     const int n1 = MatCellCount(inputs.dLiftThickness);
     const ColumnLayer layers[4] = {
@@ -49,9 +51,19 @@ int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& b
         {single_lift::kExistingThickness[2], single_lift::kExistingCells[2], inputs.existing,
          inputs.dSurfaceTemp},
     };
-    CoolingColumn<kCapacity> column;
     // 6 to 50 mat cells and 20 existing ones always fit 71 nodes.
     [[maybe_unused]] const bool bFits = column.SetUp(layers, 4);
+    column.FormCoefficients(dConvection);
+    return n1;
+}
+
+// RunCoolingSimulation on a column of any capacity from 71 nodes up (it runs on kSingleLiftNodes);
+// every capacity gives the same doubles. pProfile may be null; the run then records no profile.
+template <int kCapacity>
+int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& boundary, CoolingCurve& curve,
+                        CoolingProfile* pProfile = nullptr) {
+    CoolingColumn<kCapacity> column;
+    const int n1 = SetUpSingleLiftColumn(column, inputs, boundary.dConvection);
 
     // Sample 0: the mix as delivered.
     curve.m_nLastSample = 0;
@@ -62,7 +74,6 @@ int RunSingleLiftColumn(const NormalizedInputs& inputs, const SurfaceBoundary& b
         pProfile->m_dMidDepthTemp[0] = inputs.dDeliveryTemp;
     }
 
-    column.FormCoefficients(boundary.dConvection);
     const SurfaceDrive drive = SurfaceDriveOf(boundary);
 
     double ts = 0.0;    // s

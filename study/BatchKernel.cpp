@@ -3,7 +3,8 @@
 // The cooling solver for many scenarios at once, one scenario per vector lane.
 //
 // Every lane repeats, operation for operation, the arithmetic of RunCoolingSimulation (CoolingSolver.cpp):
-// the same run-fixed coefficients (ColumnSetup), right-hand sides once per step, a Thomas sweep per pass
+// the same run-fixed coefficients (each lane is copied from the engine's own column, set up and formed by
+// SetUpSingleLiftColumn), right-hand sides once per step, a Thomas sweep per pass
 // that may stop at the first row whose Q comes out bit for bit as in the previous pass, back substitution
 // above that row, the surface correction and the signed change. Vector Mul, Add, Sub and Div round like
 // their scalar counterparts (no fused multiply-add: -ffp-contract=off, and no reciprocals), so each lane
@@ -35,8 +36,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "ColumnSetup.h"
 #include "CoolingGrid.h"
+#include "CoolingRun.h"
 
 // The kernel keeps a few vectors in small arrays, which the sizeless vector types of the scalable targets
 // do not allow; those targets are left out (the fixed-width ones of the same processors remain).
@@ -57,11 +58,9 @@ using DF = hn::ScalableTag<double>;
 using VF = hn::Vec<DF>;
 using MF = hn::Mask<DF>;
 
-constexpr double kSigmaEps = 5.386499999999999e-08;  // Stefan-Boltzmann constant times emissivity 0.95
-constexpr double kThird = 0.3333333333333333;        // minutes per 20 s step, nearest double to 1/3
-constexpr double kInvStep = 0.05;                    // 1 / 20 s
-constexpr double kChangeLimit = 0.00001;
-constexpr int kMaxPasses = 100;
+using Model = CoolingModel;
+using Column = CoolingColumn<kSingleLiftNodes>;
+constexpr int kRows = kSingleLiftNodes;  // node rows 0..N, N = n1 + 20 <= 70
 
 // Vectors per group: four independent Thomas sweeps hide the division latency, and the group then runs
 // close to the divider's throughput.
@@ -71,14 +70,14 @@ constexpr std::size_t kMaxGroup = kVectors * HWY_LANES(double);
 // Working storage of one group, on the heap (about 150 KB for AVX-512). Row arrays hold row i, vector v,
 // lane l at (i * kVectors + v) * L + l, so one row of the group is contiguous; lane g = v * L + l.
 struct GroupStorage {
-    HWY_ALIGN double W[kColumnRows * kMaxGroup];
-    HWY_ALIGN double Pivot[kColumnRows * kMaxGroup];
-    HWY_ALIGN double P[kColumnRows * kMaxGroup];
-    HWY_ALIGN double Cap[kColumnRows * kMaxGroup];
-    HWY_ALIGN double T[kColumnRows * kMaxGroup];
-    HWY_ALIGN double D[kColumnRows * kMaxGroup];
-    HWY_ALIGN double Q[kColumnRows * kMaxGroup];
-    HWY_ALIGN double Diff[kColumnRows * kMaxGroup];  // T - Tprev of the rows the pass recomputed
+    HWY_ALIGN double W[kRows * kMaxGroup];
+    HWY_ALIGN double Pivot[kRows * kMaxGroup];
+    HWY_ALIGN double P[kRows * kMaxGroup];
+    HWY_ALIGN double Cap[kRows * kMaxGroup];
+    HWY_ALIGN double T[kRows * kMaxGroup];
+    HWY_ALIGN double D[kRows * kMaxGroup];
+    HWY_ALIGN double Q[kRows * kMaxGroup];
+    HWY_ALIGN double Diff[kRows * kMaxGroup];  // T - Tprev of the rows the pass recomputed
     // One entry per lane.
     HWY_ALIGN double B0[kMaxGroup];
     HWY_ALIGN double E0[kMaxGroup];
@@ -90,13 +89,14 @@ struct GroupStorage {
     HWY_ALIGN double Tavg[kMaxGroup];
     HWY_ALIGN double TavgNew[kMaxGroup];  // mat means of this step, taken by the lanes at a whole minute
     HWY_ALIGN double Live[kMaxGroup];     // 1.0 while the lane's run goes on, else 0.0
-    HWY_ALIGN double Failing[kMaxGroup];  // 1.0 for the lanes whose step reached kMaxPasses
+    HWY_ALIGN double Failing[kMaxGroup];  // 1.0 for the lanes whose step reached the pass limit
     double ts[kMaxGroup];                 // seconds since the lane's laydown
     double tm[kMaxGroup];                 // running minute counter of the lane
     int nSample[kMaxGroup];
     int nStop[kMaxGroup];
     CoolingCurve* pCurve[kMaxGroup];
     int* pCode[kMaxGroup];
+    Column column;  // the engine's column of the job being loaded into a lane
 };
 
 // Lanes where a and the double at p differ in any bit (-0.0 differs from 0.0).
@@ -107,10 +107,11 @@ HWY_INLINE MF Differs(DF d, VF a, const double* HWY_RESTRICT p) {
 
 // Surface right-hand side at the surface iterate t0: ((t0k^2 - S4) * -sigma eps + absorbed) + h Ta.
 HWY_INLINE VF SurfaceRhs(DF d, VF t0, VF sky4, VF absorbed, VF convAir) {
-    const VF t0c = hn::Add(t0, hn::Set(d, 273.0));
+    const VF t0c = hn::Add(t0, hn::Set(d, Model::kKelvin));
     const VF t0k = hn::Mul(t0c, t0c);
-    return hn::Add(hn::Add(hn::Mul(hn::Sub(hn::Mul(t0k, t0k), sky4), hn::Set(d, -kSigmaEps)), absorbed),
-                   convAir);
+    return hn::Add(
+        hn::Add(hn::Mul(hn::Sub(hn::Mul(t0k, t0k), sky4), hn::Set(d, -Model::kEmissivitySigma)), absorbed),
+        convAir);
 }
 
 // Whether the step that writes sample `nSample` refreshes the mat mean: fmod(ts, 60.0) == 0.0 or ts == 20.0.
@@ -119,24 +120,33 @@ HWY_INLINE VF SurfaceRhs(DF d, VF t0, VF sky4, VF absorbed, VF convAir) {
 // as a pass.
 HWY_INLINE bool TakesMean(int nSample) { return nSample % 3 == 0 || nSample == 1; }
 
-void LoadLane(GroupStorage& s, std::size_t g, std::size_t L, const ColumnSetup& c, CoolingCurve* pCurve,
-              int* pCode) {
+// Loads lane g with the run of `job`: the rows and surface terms of the engine's column for it (set up in
+// s.column) and the drive of its boundary. pCurve and pCode receive the run's results; null for an idle
+// lane, which computes but writes nothing. Returns the job's mat cell count.
+int LoadLane(GroupStorage& s, std::size_t g, std::size_t L, const SolverJob& job, CoolingCurve* pCurve,
+             int* pCode) {
+    Column& c = s.column;
+    const int n1 = SetUpSingleLiftColumn(c, job.normalized, job.boundary.dConvection);
+    const SurfaceDrive drive = SurfaceDriveOf(job.boundary);
     const std::size_t stride = kVectors * L;
-    for (int i = 0; i <= c.nBottom; ++i) {
+    // Row 0 of W, M and Cap belongs to the surface row, which the kernel keeps per lane (B0, E0, W0).
+    s.P[g] = c.P[0];
+    s.T[g] = c.T[0];
+    for (int i = 1; i <= c.N; ++i) {
         const std::size_t o = static_cast<std::size_t>(i) * stride + g;
-        s.W[o] = c.dW[i];
-        s.Pivot[o] = c.dPivot[i];
-        s.P[o] = c.dP[i];
-        s.Cap[o] = c.dCapacity[i];
-        s.T[o] = c.dStartTemp[i];
+        s.W[o] = c.W[i];
+        s.Pivot[o] = c.M[i];
+        s.P[o] = c.P[i];
+        s.Cap[o] = c.Cap[i];
+        s.T[o] = c.T[i];
     }
-    s.B0[g] = c.dSurfaceDiagonal;
-    s.E0[g] = c.dSurfaceToFirst;
-    s.W0[g] = c.dSurfaceToSecond;
-    s.Sky4[g] = c.dSkyTemp4;
-    s.ConvAir[g] = c.dConvectionAir;
-    s.Absorbed[g] = c.dAbsorbedSolar;
-    s.Air[g] = c.dAirTemp;
+    s.B0[g] = c.B[0];
+    s.E0[g] = c.E[0];
+    s.W0[g] = c.w0;
+    s.Sky4[g] = drive.dSkyTemp4;
+    s.ConvAir[g] = drive.dConvectedAir;
+    s.Absorbed[g] = drive.dAbsorbedSolar;
+    s.Air[g] = job.normalized.dAirTemp;
     s.Tavg[g] = 0.0;
     s.ts[g] = 0.0;
     s.tm[g] = 0.0;
@@ -148,8 +158,9 @@ void LoadLane(GroupStorage& s, std::size_t g, std::size_t L, const ColumnSetup& 
     if (pCurve) {
         pCurve->m_nLastSample = 0;
         pCurve->m_dCurveTime[0] = 0.0;
-        pCurve->m_dCurveTemp[0] = c.dDeliveryTemp;
+        pCurve->m_dCurveTemp[0] = job.normalized.dDeliveryTemp;
     }
+    return n1;
 }
 
 // Runs the lanes of the group until none is live; all have n1 mat cells. When a lane's run ends, at the
@@ -173,8 +184,8 @@ void RunGroup(GroupStorage& s, const int n1, const Refill& refill) {
 
     const VF zero = hn::Zero(d);
     const VF one = hn::Set(d, 1.0);
-    const VF invStep = hn::Set(d, kInvStep);
-    const VF limit = hn::Set(d, kChangeLimit);
+    const VF invStep = hn::Set(d, Model::kInvStep);
+    const VF limit = hn::Set(d, Model::kChangeLimit);
     const VF cells = hn::Set(d, static_cast<double>(n1));
 
     // Stores a recomputed row: iterating lanes take the new value, the others keep theirs.
@@ -206,9 +217,9 @@ void RunGroup(GroupStorage& s, const int n1, const Refill& refill) {
         bool anyMean = false;  // a lane reaches a whole minute or its first step
         for (std::size_t g = 0; g < G; ++g) {
             if (s.Live[g] == 0.0) continue;
-            s.tm[g] = s.tm[g] + kThird;
+            s.tm[g] = s.tm[g] + single_lift::kMinutesPerStep;
             ++s.nSample[g];
-            s.ts[g] = s.ts[g] + 20.0;
+            s.ts[g] = s.ts[g] + Model::kStepSeconds;
             anyMean = anyMean || TakesMean(s.nSample[g]);
         }
 
@@ -302,7 +313,7 @@ void RunGroup(GroupStorage& s, const int n1, const Refill& refill) {
                 for (std::size_t v = 0; v < V; ++v)
                     change[v] = hn::Add(change[v], hn::Div(hn::Load(d, Diff + o + v * L), den[v]));
             }
-            if (passes == kMaxPasses) {
+            if (passes == Model::kMaxPasses) {
                 // Every lane still iterating ends its run here; its counted sample gets tm and the last
                 // mat mean.
                 for (std::size_t v = 0; v < V; ++v)
@@ -355,15 +366,15 @@ void RunGroup(GroupStorage& s, const int n1, const Refill& refill) {
                     s.nStop[g] = static_cast<int>(tm);
                 curve.m_nLastSample = sample;
                 bool ends = false;
-                if (tavg < 50.0) {
-                    if (ts == 20.0) s.nStop[g] = kStopRapidOrFailed;
-                    curve.m_dCurveTime[sample] = ts * 0.016666666666666666;
+                if (tavg < single_lift::kColdMatTemp) {
+                    if (ts == Model::kStepSeconds) s.nStop[g] = kStopRapidOrFailed;
+                    curve.m_dCurveTime[sample] = ts * single_lift::kSecondsToMinutes;
                     curve.m_dCurveTemp[sample] = tavg;
                     ends = true;
                 } else {
                     curve.m_dCurveTime[sample] = tm;
                     curve.m_dCurveTemp[sample] = tavg;
-                    ends = !(ts < 7200.0);
+                    ends = !(ts < single_lift::kRunSeconds);
                 }
                 if (ends) {
                     *s.pCode[g] = s.nStop[g];
@@ -391,17 +402,15 @@ void SolveSameGrid(std::span<const SolverJob> jobs, std::span<const std::uint32_
     auto refill = [&](std::size_t g) {
         if (nNext == order.size()) return;
         const std::uint32_t job = order[nNext++];
-        const ColumnSetup column = PrepareColumn(jobs[job].normalized, jobs[job].boundary);
-        if (column.nMatCells != n1) throw std::invalid_argument("jobs of one kernel call differ in grid");
-        LoadLane(s, g, L, column, &curves[job], &stopCodes[job]);
+        if (LoadLane(s, g, L, jobs[job], &curves[job], &stopCodes[job]) != n1)
+            throw std::invalid_argument("jobs of one kernel call differ in grid");
     };
     for (std::size_t g = 0; g < G; ++g) {
         if (nNext < order.size()) {
             refill(g);
         } else {
             // An idle lane still computes, on finite values: a copy of the first job with no outputs.
-            LoadLane(s, g, L, PrepareColumn(jobs[order[0]].normalized, jobs[order[0]].boundary), nullptr,
-                     nullptr);
+            LoadLane(s, g, L, jobs[order[0]], nullptr, nullptr);
         }
     }
     RunGroup(s, n1, refill);

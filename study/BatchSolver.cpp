@@ -24,24 +24,13 @@ constexpr int kMostMatCells = 50;
 void CheckSpans(std::span<const SolverJob> jobs, std::span<int> stopCodes, std::span<CoolingCurve> curves) {
     if (stopCodes.size() != jobs.size() || curves.size() != jobs.size())
         throw std::invalid_argument("cooling batch: stop codes and curves must be as many as the jobs");
-    if (jobs.size() > std::numeric_limits<std::uint32_t>::max())
-        throw std::invalid_argument("cooling batch: more than 4294967295 jobs");
 }
 
-// A stretch of the grid order: jobs order[nBegin..nEnd) share one mat cell count.
-struct OrderSlice {
-    std::size_t nBegin;
-    std::size_t nEnd;
-};
+}  // namespace
 
-// Job indices grouped by mat cell count (ascending), in job order within a group, and the slices of
-// equal cell count.
-struct GridOrder {
-    std::vector<std::uint32_t> order;
-    std::vector<OrderSlice> runs;
-};
-
-GridOrder OrderByGrid(std::span<const SolverJob> jobs) {
+GridWork PlanGridWork(std::span<const SolverJob> jobs, std::size_t nItemJobs) {
+    if (jobs.size() > std::numeric_limits<std::uint32_t>::max())
+        throw std::invalid_argument("cooling batch: more than 4294967295 jobs");
     constexpr int kCounts = kMostMatCells - kFewestMatCells + 1;
     std::vector<std::uint8_t> cells(jobs.size());
     std::size_t start[kCounts + 1] = {};
@@ -51,37 +40,34 @@ GridOrder OrderByGrid(std::span<const SolverJob> jobs) {
         ++start[cells[i] + 1];
     }
     for (int c = 0; c < kCounts; ++c) start[c + 1] += start[c];
-    GridOrder grid;
-    for (int c = 0; c < kCounts; ++c)
-        if (start[c + 1] > start[c]) grid.runs.push_back({start[c], start[c + 1]});
-    grid.order.resize(jobs.size());
-    for (std::size_t i = 0; i < jobs.size(); ++i)
-        grid.order[start[cells[i]]++] = static_cast<std::uint32_t>(i);
-    return grid;
-}
 
-}  // namespace
+    // Within an item the kernel refills the lanes of finished runs, so only its last runs leave lanes idle.
+    const std::size_t nGroup = static_cast<std::size_t>(KernelGroupLanes());
+    nItemJobs =
+        std::min(nItemJobs, jobs.size());  // an item never needs more, and the rounding cannot overflow
+    const std::size_t nItem =
+        std::max<std::size_t>(1, nItemJobs / nGroup + (nItemJobs % nGroup != 0)) * nGroup;
+    GridWork work;
+    for (int c = 0; c < kCounts; ++c)
+        for (std::size_t b = start[c]; b < start[c + 1]; b += nItem)
+            work.items.push_back({b, std::min(b + nItem, start[c + 1])});
+    work.order.resize(jobs.size());
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        work.order[start[cells[i]]++] = static_cast<std::uint32_t>(i);
+    return work;
+}
 
 bool SolveCoolingBatch(std::span<const SolverJob> jobs, std::span<int> stopCodes,
                        std::span<CoolingCurve> curves, const BatchControl& control) {
     CheckSpans(jobs, stopCodes, curves);
-    const GridOrder grid = OrderByGrid(jobs);
-
-    // Work items: slices of one cell count, whole vector groups each except at the end of a run. Within an
-    // item the kernel refills the lanes of finished runs, so only its last runs leave lanes idle.
-    const std::size_t nGroup = static_cast<std::size_t>(KernelGroupLanes());
-    const std::size_t nChunk = std::max<std::size_t>(1, (control.nChunkJobs + nGroup - 1) / nGroup) * nGroup;
-    std::vector<OrderSlice> items;
-    for (const OrderSlice& run : grid.runs)
-        for (std::size_t b = run.nBegin; b < run.nEnd; b += nChunk)
-            items.push_back({b, std::min(b + nChunk, run.nEnd)});
+    const GridWork work = PlanGridWork(jobs, control.nChunkJobs);
+    std::span<const std::uint32_t> order(work.order);
 
     std::mutex progressMutex;
     std::size_t nDone = 0;
     auto solveItem = [&](const OrderSlice& item) {
         if (control.stopToken.stop_requested()) return;
-        SolveSameGridJobs(jobs, std::span(grid.order).subspan(item.nBegin, item.nEnd - item.nBegin),
-                          stopCodes, curves);
+        SolveSameGridJobs(jobs, order.subspan(item.nBegin, item.nEnd - item.nBegin), stopCodes, curves);
         const std::lock_guard<std::mutex> lock(progressMutex);
         nDone += item.nEnd - item.nBegin;
         if (control.onProgress) control.onProgress(nDone);
@@ -91,9 +77,9 @@ bool SolveCoolingBatch(std::span<const SolverJob> jobs, std::span<int> stopCodes
     tbb::task_arena arena(nThreads);
     arena.execute([&] {
         tbb::parallel_for(
-            tbb::blocked_range<std::size_t>(0, items.size(), 1),
+            tbb::blocked_range<std::size_t>(0, work.items.size(), 1),
             [&](const tbb::blocked_range<std::size_t>& r) {
-                for (std::size_t i = r.begin(); i != r.end(); ++i) solveItem(items[i]);
+                for (std::size_t i = r.begin(); i != r.end(); ++i) solveItem(work.items[i]);
             },
             tbb::simple_partitioner());
     });
@@ -103,10 +89,10 @@ bool SolveCoolingBatch(std::span<const SolverJob> jobs, std::span<int> stopCodes
 void SolveCoolingBatchOnThisThread(std::span<const SolverJob> jobs, std::span<int> stopCodes,
                                    std::span<CoolingCurve> curves) {
     CheckSpans(jobs, stopCodes, curves);
-    const GridOrder grid = OrderByGrid(jobs);
-    for (const OrderSlice& run : grid.runs)
-        SolveSameGridJobs(jobs, std::span(grid.order).subspan(run.nBegin, run.nEnd - run.nBegin), stopCodes,
-                          curves);
+    const GridWork work = PlanGridWork(jobs, jobs.size());
+    for (const OrderSlice& item : work.items)
+        SolveSameGridJobs(jobs, std::span(work.order).subspan(item.nBegin, item.nEnd - item.nBegin),
+                          stopCodes, curves);
 }
 
 const char* BatchKernelTarget() { return KernelTargetName(); }

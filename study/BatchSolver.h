@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <stop_token>
+#include <vector>
 
 #include "CoolingSolver.h"
 
@@ -37,6 +39,24 @@ bool SolveCoolingBatch(std::span<const SolverJob> jobs, std::span<int> stopCodes
 // for measuring it. Throws std::invalid_argument as SolveCoolingBatch does.
 void SolveCoolingBatchOnThisThread(std::span<const SolverJob> jobs, std::span<int> stopCodes,
                                    std::span<CoolingCurve> curves);
+
+// A stretch of a grid order: the positions [nBegin, nEnd).
+struct OrderSlice {
+    std::size_t nBegin;
+    std::size_t nEnd;
+};
+
+// How a batch of jobs is split for the kernel: the job indices grouped by mat cell count (ascending, job
+// order within a count), and work items, each a slice of one cell count of at most nItemJobs jobs rounded up
+// to whole vector groups (the last item of a count may be shorter). Items are the unit a thread takes.
+struct GridWork {
+    std::vector<std::uint32_t> order;
+    std::vector<OrderSlice> items;
+};
+
+// The split of `jobs` (at most 4294967295, else std::invalid_argument) into work items of about nItemJobs
+// (0 counts as 1). SolveSameGridJobs(jobs, order[item], ...) solves one item.
+GridWork PlanGridWork(std::span<const SolverJob> jobs, std::size_t nItemJobs);
 
 // Name of the Highway target the kernel runs on this processor (hwy::TargetName: "AVX3", "AVX2", "SSE4",
 // "SSSE3", "SCALAR"), and the number of scenarios it advances together (four vectors of doubles: 32 with

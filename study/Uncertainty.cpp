@@ -218,6 +218,7 @@ UncertaintyResult RunUncertainty(const UncertaintyRequest& request, const StudyP
         starts[i] = f.nStartTime;
         stops[i] = f.dStopTime;
         windows[i] = f.dWindow;
+        ++result.stopCounts[static_cast<std::size_t>(std::clamp(f.dStopTime, 0.0, 120.0))];
         nShort += f.dWindow < request.dMinimumWindow ? 1 : 0;
         result.nRapidSamples += f.notice == CoolingNotice::Rapid ? 1 : 0;
         result.nSlowSamples += f.notice == CoolingNotice::Slow ? 1 : 0;

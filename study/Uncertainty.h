@@ -87,6 +87,9 @@ struct WindowFigures {
     CoolingNotice notice;
 };
 
+// Length of UncertaintyResult::stopCounts: one entry a whole minute from 0 to 120.
+constexpr std::size_t kStopCountMinutes = 121;
+
 struct UncertaintyResult {
     StudyOutcome outcome = StudyOutcome::Done;
     StudyFault fault;                                     // when Refused
@@ -100,6 +103,9 @@ struct UncertaintyResult {
     double dShortWindowShare = 0.0;  // share of samples (0 to 1) whose window is below the minimum
     std::size_t nRapidSamples = 0;   // samples with the rapid-cooling notice
     std::size_t nSlowSamples = 0;    // samples with the slow-cooling notice
+    // The samples by stop time: stopCounts[m] samples stopped at whole minute m (0 to 120; stop times
+    // are whole minutes), for a histogram. Sums to nSamples.
+    std::array<std::size_t, kStopCountMinutes> stopCounts{};
     // Drawn values clamped to their field's range, per input in UncertainInput order.
     std::array<std::size_t, kUncertainInputCount> clamped{};
     WindowFigures nominal{};  // the base scenario as it stands

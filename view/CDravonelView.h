@@ -41,6 +41,11 @@ public:
     void EnableMoistureCombos(bool bEnable);
     // Clamps *pValue into [dMin, dMax] with the "Value Out of Range" box (lower limit tested first).
     void CheckRange(double* pValue, double dMax, double dMin);
+    // Puts dValue (F or C, the form's units now) into the delivery temperature as if it were typed there
+    // and the field left, then calculates: the form is read first, the value clamped with the "Value Out
+    // of Range" box and rounded to hundredths. Returns false, changing nothing, when a field of the form
+    // refuses its text (its prompt shown, the focus on it) or another handler of the form is running.
+    bool ApplyDeliveryTempAndCalculate(double dValue);
 
     // Form events, named as in the message map.
     void OnCalculate();
@@ -61,6 +66,12 @@ public:
     void OnExportData();
     void OnDisclaimer();
 
+    // The inputs as the form shows them now, found without reading the form: each field's text and each
+    // list's choice as a read would take them, the held value where a read would refuse the text (and
+    // prompt). The form itself is left exactly as it is. Fields whose changes wait for the next read of
+    // the form (the minutes, the year, the lists) are taken as shown, so a tool window works on what the
+    // user sees.
+    SimulationInputs InputsAsShown() const;
     // What the chart paints, as it stands now (for printing and tests).
     PlotInputs GetPlotInputs() const;
     // True after a calculation while the inputs on the form may differ from those that produced the shown

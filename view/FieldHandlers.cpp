@@ -22,6 +22,27 @@ void CDravonelView::OnKillfocusRealField(RealField field) {
     UpdateData(false);
 }
 
+bool CDravonelView::ApplyDeliveryTempAndCalculate(double dValue) {
+    bool bApplied = false;
+    RunHandler([&] {
+        const FormRecord before = m_form;
+        if (!ReadForm()) {
+            m_form = before;
+            UpdateCompactionStart();
+            return;
+        }
+        const RealFieldBinding binding = BindRealField(m_form, RealField::DeliveryTemp);
+        *binding.pValue = dValue;
+        CheckRange(binding.pValue, binding.dMax, binding.dMin);
+        *binding.pValue = RoundValue(*binding.pValue);
+        EnableExport(false);
+        UpdateData(false);
+        OnCalculate();
+        bApplied = true;
+    });
+    return bApplied;
+}
+
 void CDravonelView::OnKillfocusAirTemp() { OnKillfocusRealField(RealField::AirTemp); }
 void CDravonelView::OnKillfocusWindSpeed() { OnKillfocusRealField(RealField::WindSpeed); }
 void CDravonelView::OnKillfocusLiftThickness() { OnKillfocusRealField(RealField::LiftThickness); }

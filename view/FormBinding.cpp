@@ -1,4 +1,8 @@
+#include <QComboBox>
+#include <QLineEdit>
+
 #include "CDravonelView.h"
+#include "FieldText.h"
 #include "Resource.h"
 
 // The order decides how far a refused read gets: members before the refusing control are updated,
@@ -38,4 +42,38 @@ void CDravonelView::DoDataExchange(CDataExchange* pDX) {
     DDX_CBIndex(pDX, IDC_PG_HIGH, in.m_nPgHigh);
     DDX_CBIndex(pDX, IDC_PG_LOW, in.m_nPgLow);
     DDX_Text(pDX, IDC_START_TIME, m_form.m_nStartTime);
+}
+
+SimulationInputs CDravonelView::InputsAsShown() const {
+    SimulationInputs in = m_form.inputs;
+    const auto text = [this](int nId) {
+        const auto* pEdit = qobject_cast<const QLineEdit*>(GetDlgItem(nId));
+        return pEdit ? pEdit->text().toStdString() : std::string();
+    };
+    // The parsers leave the value alone when they refuse the text.
+    const auto real = [&](int nId, double& dValue) { ParseFieldDouble(text(nId), &dValue); };
+    const auto whole = [&](int nId, int& nValue) { ParseFieldInt(text(nId), &nValue); };
+    const auto listed = [this](int nId, int& nIndex) {
+        if (const auto* pList = qobject_cast<const QComboBox*>(GetDlgItem(nId)))
+            nIndex = pList->currentIndex();
+    };
+    real(IDC_AIR_TEMP, in.m_dAirTemp);
+    listed(IDC_MATERIAL_TYPE, in.m_nMaterialType);
+    real(IDC_SURFACE_TEMP, in.m_dSurfaceTemp);
+    real(IDC_DELIVERY_TEMP, in.m_dDeliveryTemp);
+    real(IDC_LATITUDE, in.m_dLatitude);
+    listed(IDC_MIX_TYPE, in.m_nMixType);
+    real(IDC_LIFT_THICKNESS, in.m_dLiftThickness);
+    real(IDC_WIND_SPEED, in.m_dWindSpeed);
+    whole(IDC_DAY, in.m_nDay);
+    whole(IDC_MONTH, in.m_nMonth);
+    whole(IDC_YEAR, in.m_nYear);
+    whole(IDC_HOUR, in.m_nHour);
+    whole(IDC_MINUTE, in.m_nMinute);
+    listed(IDC_SKY, in.m_nSkyCondition);
+    listed(IDC_MOISTURE_STATE, in.m_nMoistureState);
+    listed(IDC_MOISTURE_CONTENT, in.m_nMoistureContent);
+    listed(IDC_PG_HIGH, in.m_nPgHigh);
+    listed(IDC_PG_LOW, in.m_nPgLow);
+    return in;
 }

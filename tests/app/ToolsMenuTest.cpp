@@ -12,13 +12,15 @@
 #include "TemporarySettings.h"
 #include "ToolWindows.h"
 
-// The Tools menu: Ctrl+K keeps the shown result, Compare Scenarios opens beside the form, and the windows
-// of later versions wait greyed in their places.
+// The Tools menu: Ctrl+K keeps the shown result, Compare Scenarios and the study windows open beside the
+// form, and the windows of later versions wait greyed in their places.
 class ToolsMenuTest : public QObject {
     Q_OBJECT
 private slots:
     void laterWindowsAreGreyedWithATip_data();
     void laterWindowsAreGreyedWithATip();
+    void studyWindowsOpenBesideTheForm_data();
+    void studyWindowsOpenBesideTheForm();
     void ctrlKKeepsTheResultOrSaysWhyNot_data();
     void ctrlKKeepsTheResultOrSaysWhyNot();
     void keptScenarioHoldsTheInputsOfTheShownResult();
@@ -27,9 +29,6 @@ private slots:
 void ToolsMenuTest::laterWindowsAreGreyedWithATip_data() {
     QTest::addColumn<int>("nCommand");
     QTest::addColumn<QString>("text");
-    QTest::newRow("planner") << ID_TOOLS_PLANNER << "Paving &Day Planner...";
-    QTest::newRow("uncertainty") << ID_TOOLS_UNCERTAINTY << "&Uncertainty...";
-    QTest::newRow("calibration") << ID_TOOLS_CALIBRATE << "Ca&librate to Measured Temperature...";
     QTest::newRow("lifts") << ID_TOOLS_LIFTS << "&Lifts...";
 }
 
@@ -42,6 +41,29 @@ void ToolsMenuTest::laterWindowsAreGreyedWithATip() {
     QVERIFY(!pAction->isEnabled());
     QCOMPARE(pAction->statusTip(), QStringLiteral("Coming in a later version"));
     QCOMPARE(pAction->toolTip(), QStringLiteral("Coming in a later version"));
+}
+
+void ToolsMenuTest::studyWindowsOpenBesideTheForm_data() {
+    QTest::addColumn<int>("nCommand");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("planner") << ID_TOOLS_PLANNER << "Paving Day Planner";
+    QTest::newRow("uncertainty") << ID_TOOLS_UNCERTAINTY << "Uncertainty";
+    QTest::newRow("calibration") << ID_TOOLS_CALIBRATE << "Calibrate to Measured Temperature";
+}
+
+void ToolsMenuTest::studyWindowsOpenBesideTheForm() {
+    QFETCH(int, nCommand);
+    QFETCH(QString, title);
+    StartedApp started;
+    QAction* pAction = started.Frame().CommandAction(nCommand);
+    QVERIFY(pAction->isEnabled());
+    QVERIFY(pAction->statusTip() != QStringLiteral("Coming in a later version"));
+    pAction->trigger();
+    CToolWindow* pWindow = started.Frame().Tools().Window(nCommand);
+    QVERIFY(pWindow && pWindow->isVisible());
+    QCOMPARE(pWindow->windowTitle(), title);
+    QVERIFY(!pWindow->isModal());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void ToolsMenuTest::ctrlKKeepsTheResultOrSaysWhyNot_data() {

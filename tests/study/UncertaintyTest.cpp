@@ -86,6 +86,18 @@ TEST(RunUncertainty, SameSeedSameBitsOtherSeedOtherFigures) {
     EXPECT_TRUE(SameFigures(d, RunUncertainty(RunARequest(300, d.nSeed))));  // the reported seed repeats it
 }
 
+// The histogram's counts hold every sample's stop: laid out in order they give the same percentiles.
+TEST(RunUncertainty, StopCountsHoldEverySample) {
+    const UncertaintyResult r = RunUncertainty(RunARequest(300, 5));
+    ASSERT_EQ(r.outcome, StudyOutcome::Done) << r.fault.strMessage;
+    std::vector<double> stops;
+    for (std::size_t m = 0; m < kStopCountMinutes; ++m) stops.insert(stops.end(), r.stopCounts[m], double(m));
+    ASSERT_EQ(stops.size(), 300u);
+    EXPECT_EQ(SortedPercentile(stops, 0.1), r.stop.dP10);
+    EXPECT_EQ(SortedPercentile(stops, 0.5), r.stop.dP50);
+    EXPECT_EQ(SortedPercentile(stops, 0.9), r.stop.dP90);
+}
+
 // With symmetric spreads the median lies near the nominal result, and the nominal and one-at-a-time runs
 // are the single calculations they stand for.
 TEST(RunUncertainty, CentredOnNominalAndRankedByEffect) {

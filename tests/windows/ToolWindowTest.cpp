@@ -9,9 +9,9 @@
 #include <semaphore>
 
 #include "CToolWindow.h"
-#include "CompareWindow.h"
 #include "NamedRuns.h"
 #include "SuiteMain.h"
+#include "ToolWindows.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -121,33 +121,41 @@ void ToolWindowTest::sizeIsRememberedForTheNextOpening() {
 }
 
 void ToolWindowTest::textsFit_data() {
-    QTest::addColumn<bool>("bCompare");
+    QTest::addColumn<bool>("bToolsMenu");
     QTest::addColumn<double>("fontScale");
     QTest::newRow("a small window, usual font") << false << 1.0;
     QTest::newRow("a small window, font twice as large") << false << 2.0;
-    QTest::newRow("Compare Scenarios, usual font") << true << 1.0;
-    QTest::newRow("Compare Scenarios, font twice as large") << true << 2.0;
+    QTest::newRow("every window of the Tools menu, usual font") << true << 1.0;
+    QTest::newRow("every window of the Tools menu, font twice as large") << true << 2.0;
 }
 
 // A size remembered at a small font (here: far too small) must not cut the texts at a larger one.
 void ToolWindowTest::textsFit() {
-    QFETCH(bool, bCompare);
+    QFETCH(bool, bToolsMenu);
     QFETCH(double, fontScale);
     WindowFixture fixture;
     fixture.CalculateAndKeep(RunA());
-    std::unique_ptr<CToolWindow> pWindow;
-    if (bCompare)
-        pWindow = std::make_unique<CCompareWindow>(fixture.context, nullptr);
-    else
-        pWindow = std::make_unique<CCountingWindow>(fixture.context);
-    QSettings().setValue(QStringLiteral("ToolWindows/%1/size").arg(pWindow->SettingsKey()), QSize(80, 40));
-    QFont font = pWindow->font();
-    font.setPointSizeF(font.pointSizeF() * fontScale);
-    pWindow->setFont(font);
-
-    pWindow->ShowModeless();
-    QVERIFY(QTest::qWaitForWindowExposed(pWindow.get()));
-    QCOMPARE(NamesAndFit(*pWindow), QString());
+    std::vector<std::unique_ptr<CToolWindow>> windows;
+    if (bToolsMenu) {
+        for (const ToolWindowEntry& entry : ToolWindowEntries())
+            if (entry.make) windows.emplace_back(entry.make(fixture.context, nullptr));
+    } else {
+        windows.push_back(std::make_unique<CCountingWindow>(fixture.context));
+    }
+    QStringList problems;
+    for (const std::unique_ptr<CToolWindow>& pWindow : windows) {
+        QSettings().setValue(QStringLiteral("ToolWindows/%1/size").arg(pWindow->SettingsKey()),
+                             QSize(80, 40));
+        QFont font = pWindow->font();
+        font.setPointSizeF(font.pointSizeF() * fontScale);
+        pWindow->setFont(font);
+        pWindow->ShowModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(pWindow.get()));
+        if (const QString found = NamesAndFit(*pWindow); !found.isEmpty())
+            problems << pWindow->windowTitle() + QStringLiteral(": ") + found;
+        pWindow->close();
+    }
+    QCOMPARE(problems.join(QLatin1Char('\n')), QString());
 }
 
 REGISTER_TEST_SUITE(ToolWindowTest);
