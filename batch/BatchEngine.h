@@ -6,8 +6,8 @@
 
 #include "Calculation.h"
 
-// The batch's one call into the engine, kept in this one place so that the engine behind it can change
-// without the batch noticing.
+// The batch's one call into the engine (study/ RunScenarios), kept in this one place so that the engine
+// behind it can change without the batch noticing.
 
 struct ScenarioAnswers {
     std::vector<CalculationSummary> summaries;  // one per input, in input order
@@ -16,6 +16,7 @@ struct ScenarioAnswers {
 };
 
 // What RunCalculation(inputs[i]) gives for every input, bit for bit, the cooling runs on the vector kernel
-// over every core. Inputs are read in their own unit systems and not judged (see RunCalculation).
+// over every core (RunScenarios). Inputs are read in their own unit systems and not judged (see
+// RunCalculation). Memory: about 0.5 KB a scenario, plus 6 KB with curves.
 ScenarioAnswers AnswerScenarios(std::span<const SimulationInputs> inputs, bool bKeepCurves,
                                 std::stop_token stop);
