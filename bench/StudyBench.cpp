@@ -15,7 +15,7 @@ void PlannerDay(benchmark::State& state) {
     for (auto _ : state) {
         PavingDayPlan plan = PlanPavingDay(request);
         benchmark::DoNotOptimize(plan);
-        if (plan.slots.size() != 35) state.SkipWithError("the day did not give 35 slots");
+        if (plan.timeSlots.size() != 35) state.SkipWithError("the day did not give 35 slots");
     }
 }
 BENCHMARK(PlannerDay)->Unit(benchmark::kMillisecond)->UseRealTime();

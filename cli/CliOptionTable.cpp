@@ -1,82 +1,68 @@
 #include "CliOptionTable.h"
 
-#include <array>
-
-#include "FieldText.h"
+#include <vector>
 
 namespace {
 
-constexpr ListInfo kNoList{ListMember::Sky, nullptr, 0};
+constexpr const char* kFormats[] = {"report", "json"};
 
-constexpr OptionInfo Simple(const char* name, OptionKind kind, const char* meaning) {
-    return {name, kind, RealField::Latitude, kNoList, meaning};
+constexpr OptionInfo CliOnly(const char* name, OptionKind kind, const char* meaning, const char* details) {
+    return {name,    kind,   RealField::Latitude, {ListMember::Sky, nullptr, 0}, meaning, nullptr, 0,
+            nullptr, details};
 }
 
-constexpr OptionInfo Number(const char* name, RealField field, const char* meaning) {
-    return {name, OptionKind::Number, field, kNoList, meaning};
+std::vector<OptionInfo> MakeCliOptions() {
+    std::vector<OptionInfo> options;
+    options.push_back(CliOnly("job", OptionKind::File, "take the inputs of a job file (.dravonel)",
+                              "options given beside it change its values; with --units the job's\n"
+                              "values are first converted as the form's unit switch converts them"));
+    for (const InputOption& input : InputOptions()) options.push_back(InputOptionInfo(input));
+    OptionInfo format = CliOnly("format", OptionKind::Choice, "what to write",
+                                "the report as the form exports it, or one JSON object (default report)");
+    format.choices = kFormats;
+    format.nChoices = 2;
+    format.problem = "not a format";
+    options.push_back(format);
+    options.push_back(CliOnly("output", OptionKind::File, "write to this file instead of standard output",
+                              "the whole file or nothing; an existing file is replaced only when complete\n"
+                              "(a device or FIFO such as /dev/stdout is written directly)"));
+    options.push_back(CliOnly("help", OptionKind::Help, "show this text", nullptr));
+    options.push_back(CliOnly("version", OptionKind::Version, "show the program's version", nullptr));
+    return options;
 }
-
-constexpr OptionInfo List(const char* name, ListMember member, const char* const* names, int nCount,
-                          const char* meaning) {
-    return {name, OptionKind::List, RealField::Latitude, {member, names, nCount}, meaning};
-}
-
-constexpr std::array kOptions{
-    Simple("units", OptionKind::Units, "unit system of every value given and written"),
-    Number("air", RealField::AirTemp, "ambient air temperature"),
-    Number("wind", RealField::WindSpeed, "average wind speed"),
-    List("sky", ListMember::Sky, kSkyConditionNames, kSkyConditionCount, "sky conditions"),
-    Number("latitude", RealField::Latitude, "latitude, degrees north"),
-    List("mix", ListMember::Mix, kMixTypeNames, kMixTypeCount, "mix type"),
-    List("pg-high", ListMember::PgHigh, kPgHighNames, kPgGradeCount, "binder grade, high temperature"),
-    List("pg-low", ListMember::PgLow, kPgLowNames, kPgGradeCount, "binder grade, low temperature"),
-    Number("lift", RealField::LiftThickness, "lift thickness"),
-    Number("delivery", RealField::DeliveryTemp, "delivery temperature of the mix"),
-    List("material", ListMember::Material, kMaterialTypeNames, kMaterialTypeCount,
-         "existing surface material"),
-    List("moisture", ListMember::Moisture, kMoistureContentNames, kMoistureContentCount,
-         "moisture content (Granular Base and Subgrade Soil only)"),
-    List("state", ListMember::State, kMoistureStateNames, kMoistureStateCount,
-         "state of moisture (Granular Base and Subgrade Soil only)"),
-    Number("surface", RealField::SurfaceTemp, "existing surface temperature"),
-    Simple("date", OptionKind::Date, "paving date"),
-    Simple("time", OptionKind::Time, "paving time, 24-hour clock"),
-    Simple("format", OptionKind::Format, "what to write"),
-    Simple("output", OptionKind::Output, "write to this file instead of standard output"),
-    Simple("help", OptionKind::Help, "show this text"),
-    Simple("version", OptionKind::Version, "show the program's version"),
-};
 
 }  // namespace
 
-std::span<const OptionInfo> CliOptions() { return kOptions; }
+OptionInfo InputOptionInfo(const InputOption& input) {
+    OptionKind kind = OptionKind::Time;
+    switch (input.kind) {
+        case InputKind::Units:
+            kind = OptionKind::Units;
+            break;
+        case InputKind::Number:
+            kind = OptionKind::Number;
+            break;
+        case InputKind::List:
+            kind = OptionKind::List;
+            break;
+        case InputKind::Date:
+            kind = OptionKind::Date;
+            break;
+        case InputKind::Time:
+            break;
+    }
+    return {input.name, kind, input.field, input.list, input.meaning, nullptr, 0, nullptr, nullptr};
+}
 
-const OptionInfo* FindCliOption(std::string_view name) {
-    for (const OptionInfo& option : kOptions) {
+std::span<const OptionInfo> CliOptions() {
+    static const std::vector<OptionInfo> options = MakeCliOptions();
+    return options;
+}
+
+const OptionInfo* FindOption(std::span<const OptionInfo> table, std::string_view name) {
+    for (const OptionInfo& option : table) {
         if (name == option.name) return &option;
     }
     return nullptr;
 }
 
-const char* FieldUnitLabel(RealField field, int nUnits) {
-    const int nSystem = UnitCode(DisplayUnitsOfCode(nUnits));
-    switch (field) {
-        case RealField::AirTemp:
-        case RealField::DeliveryTemp:
-        case RealField::SurfaceTemp:
-            return kTemperatureUnit[nSystem];
-        case RealField::WindSpeed:
-            return kWindUnit[nSystem];
-        case RealField::LiftThickness:
-            return kLiftUnit[nSystem];
-        case RealField::Latitude:
-            break;
-    }
-    return "degrees";
-}
-
-std::string FieldRangeText(FormRecord& record, RealField field) {
-    const RealFieldBinding binding = BindRealField(record, field);
-    return FormatFieldDouble(binding.dMin) + " to " + FormatFieldDouble(binding.dMax) + " " +
-           FieldUnitLabel(field, record.m_nActiveUnits);
-}

@@ -1,43 +1,51 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
 
-#include "FormRules.h"
-#include "SimulationInputs.h"
+#include "InputOptions.h"
 
-// The options of dravonel-cli, shared by the parser and the usage text so that both list the same things.
+// The options of dravonel-cli and its subcommands: one description that the argument reader, the refusals
+// and the usage texts share, so that all of them list the same things. The inputs of a calculation come
+// from the inputs library's table (InputOptions); the rest belong to the command line.
 
-enum class OptionKind { Units, Number, List, Date, Time, Format, Output, Help, Version };
-
-// Which list member a list option sets.
-enum class ListMember { Sky, Mix, PgHigh, PgLow, Material, Moisture, State };
-
-struct ListInfo {
-    ListMember member;
-    const char* const* names;
-    int nCount;
+enum class OptionKind {
+    Units,    // an input (InputOptions): the unit system
+    Number,   // an input: a real number field
+    List,     // an input: a list entry
+    Date,     // an input: the paving date
+    Time,     // an input: the paving time
+    Choice,   // one of a few words: --format report|json
+    File,     // a file name, not empty
+    Flag,     // takes no value and is simply present: --curves
+    Help,     // takes no value and ends the reading: show the usage
+    Version,  // takes no value and ends the reading: show the version
 };
 
 struct OptionInfo {
     const char* name;  // without the leading "--"
     OptionKind kind;
-    RealField field;      // Number options only
-    ListInfo list;        // List options only
-    const char* meaning;  // a few words for the usage text
+    RealField field;             // Number options only
+    ListInfo list;               // List options only
+    const char* meaning;         // a few words for the usage text
+    const char* const* choices;  // Choice: the words taken, the first the default
+    int nChoices;                // Choice: how many
+    const char* problem;         // Choice: the reason a refusal gives ("not a format")
+    const char* details;         // Choice, File, Flag: the usage text's details; nullptr for none
 };
 
-// Every option in the order the usage text lists them.
+// Whether the option is one of the calculation's inputs (read by the inputs library).
+constexpr bool IsInputKind(OptionKind kind) {
+    return kind == OptionKind::Units || kind == OptionKind::Number || kind == OptionKind::List ||
+           kind == OptionKind::Date || kind == OptionKind::Time;
+}
+
+// The table entry of an input of InputOptions(), with a shorter meaning when one is given.
+OptionInfo InputOptionInfo(const InputOption& input);
+
+// Every option of the calculation without a subcommand, in the order its usage text lists them.
 std::span<const OptionInfo> CliOptions();
 
-// The option of that name (without "--"), or nullptr when there is none.
-const OptionInfo* FindCliOption(std::string_view name);
+// The option of that name (without "--") in a table, or nullptr when there is none.
+const OptionInfo* FindOption(std::span<const OptionInfo> table, std::string_view name);
 
-// Unit label of a number field in a unit system (0 SI, 1 English): "C"/"F", "mm"/"in.", "km/h"/"mph",
-// "degrees" for the latitude.
-const char* FieldUnitLabel(RealField field, int nUnits);
-
-// The range of a number field in the record's active unit system as the help and the refusals state
-// it, limits as the field shows them: "-40 to 120 F", "12.7 to 254 mm".
-std::string FieldRangeText(FormRecord& record, RealField field);

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "AtomicFile.h"
+#include "CliSubcommands.h"
 #include "CliUsage.h"
 #include "CommandLine.h"
 #include "JsonResult.h"
@@ -11,9 +12,7 @@
 
 namespace {
 
-constexpr const char* kProgramPrefix = "dravonel-cli: ";
-
-CliOutcome Refused(const std::string& message) { return {kExitRefused, "", kProgramPrefix + message + "\n"}; }
+CliOutcome Refused(const std::string& message) { return {kExitRefused, "", CliMessageLine(message)}; }
 
 std::string ReportText(const SimulationInputs& inputs, const CalculationResult& result,
                        const std::tm& timeOfWriting) {
@@ -23,6 +22,8 @@ std::string ReportText(const SimulationInputs& inputs, const CalculationResult& 
 }
 
 }  // namespace
+
+std::string CliMessageLine(const std::string& message) { return "dravonel-cli: " + message + "\n"; }
 
 bool ReportTimeOfWriting(const CliEnvironment& env, std::tm* pTime) {
     if (env.pSourceDateEpoch == nullptr || *env.pSourceDateEpoch == '\0')
@@ -37,6 +38,10 @@ bool ReportTimeOfWriting(const CliEnvironment& env, std::tm* pTime) {
 }
 
 CliOutcome RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
+    if (!args.empty()) {
+        if (const CliSubcommand* subcommand = FindSubcommand(args.front()))
+            return subcommand->run({args.begin() + 1, args.end()}, env);
+    }
     const CliParseResult parsed = ParseCommandLine(args, env.now);
     if (!parsed.bOk) return Refused(parsed.strError);
     const CliRequest& request = parsed.request;
@@ -57,6 +62,6 @@ CliOutcome RunCli(const std::vector<std::string>& args, const CliEnvironment& en
 
     std::string error;
     if (!WriteFileAtomically(request.strOutputPath, text, &error))
-        return {kExitWriteFailed, "", kProgramPrefix + error + "\n"};
+        return {kExitWriteFailed, "", CliMessageLine(error)};
     return {kExitDone, "", ""};
 }

@@ -1,10 +1,13 @@
 #include "CliUsage.h"
 
 #include "CliOptionTable.h"
+#include "CliSubcommands.h"
 #include "FieldText.h"
 #include "FormRecord.h"
 
 namespace {
+
+constexpr std::size_t kDetailsIndent = 29;
 
 // Option name and its value placeholder, padded so the descriptions line up.
 std::string OptionColumn(const OptionInfo& option) {
@@ -25,12 +28,14 @@ std::string OptionColumn(const OptionInfo& option) {
         case OptionKind::Time:
             column += " HH:MM";
             break;
-        case OptionKind::Format:
-            column += " report|json";
+        case OptionKind::Choice:
+            for (int i = 0; i < option.nChoices; ++i)
+                column += std::string(i == 0 ? " " : "|") + option.choices[i];
             break;
-        case OptionKind::Output:
+        case OptionKind::File:
             column += " FILE";
             break;
+        case OptionKind::Flag:
         case OptionKind::Help:
         case OptionKind::Version:
             break;
@@ -81,6 +86,14 @@ std::string ListText(const ListInfo& list) {
     return text + " (default " + FormatFieldInt(DefaultEntry(list.member)) + ")";
 }
 
+// A table's details with every line after the first indented to the description column.
+std::string IndentedDetails(const char* details) {
+    std::string text;
+    for (const char* p = details ? details : ""; *p != '\0'; ++p)
+        text += *p == '\n' ? "\n" + std::string(kDetailsIndent, ' ') : std::string(1, *p);
+    return text;
+}
+
 std::string Details(const OptionInfo& option) {
     switch (option.kind) {
         case OptionKind::Units:
@@ -93,11 +106,10 @@ std::string Details(const OptionInfo& option) {
             return "1990-01-01 to 3001-12-31, 29 February in leap years only (default today)";
         case OptionKind::Time:
             return "hour 0 to 24, minute 0 to 60 (default now)";
-        case OptionKind::Format:
-            return "the report as the form exports it, or one JSON object (default report)";
-        case OptionKind::Output:
-            return "the whole file or nothing; an existing file is replaced only when complete\n" +
-                   std::string(29, ' ') + "(a device or FIFO such as /dev/stdout is written directly)";
+        case OptionKind::Choice:
+        case OptionKind::File:
+        case OptionKind::Flag:
+            return IndentedDetails(option.details);
         case OptionKind::Help:
         case OptionKind::Version:
             break;
@@ -107,24 +119,37 @@ std::string Details(const OptionInfo& option) {
 
 }  // namespace
 
+std::string OptionLines(std::span<const OptionInfo> table) {
+    std::string text;
+    for (const OptionInfo& option : table) {
+        text += OptionColumn(option) + option.meaning;
+        const std::string details = Details(option);
+        if (!details.empty()) text += ":\n" + std::string(kDetailsIndent, ' ') + details;
+        text += "\n";
+    }
+    return text;
+}
+
 std::string CliUsageText() {
     std::string text =
         "Usage: dravonel-cli [--option value | --option=value]...\n"
+        "       dravonel-cli SUBCOMMAND [--option value]...\n"
         "Runs one pavement cooling calculation and writes its report or a JSON object.\n"
         "Every option is optional: a value left out keeps the start value of the form, and the\n"
         "paving date and time are the local clock's. A list option takes the entry's zero-based\n"
         "index or its text. Numbers are in the unit system chosen with --units; a form field reads\n"
         "no more than 31 characters, so a longer number is refused.\n\n";
-    for (const OptionInfo& option : CliOptions()) {
-        text += OptionColumn(option) + option.meaning;
-        const std::string details = Details(option);
-        if (!details.empty()) text += ":\n" + std::string(29, ' ') + details;
-        text += "\n";
+    text += OptionLines(CliOptions());
+    text += "\nSubcommands (each explains itself with --help):\n";
+    for (const CliSubcommand& subcommand : CliSubcommands()) {
+        std::string column = std::string("  ") + subcommand.name;
+        column.append(column.size() < kDetailsIndent - 2 ? kDetailsIndent - 2 - column.size() : 1, ' ');
+        text += column + subcommand.summary + "\n";
     }
     text +=
         "\nThe report's date line is the local time now, or SOURCE_DATE_EPOCH (seconds, shown as UTC)\n"
         "when that is set.\n"
         "Exit status: 0 done, 1 the output could not be written (also when standard output is a\n"
-        "pipe whose reader has gone), 2 an option was refused.\n";
+        "pipe whose reader has gone), 2 an option or the job file was refused.\n";
     return text;
 }

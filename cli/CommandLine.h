@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "CliArguments.h"
 #include "FormRecord.h"
 
-enum class CliAction { Run, Help, Version };
 enum class CliFormat { Report, Json };
 
 // One calculation as asked for on the command line.
@@ -25,7 +25,9 @@ struct CliParseResult {
 };
 
 // Reads the arguments (without the program name): "--name value" or "--name=value". Options left out
-// keep the form's start values, with the paving date and time from `now` as local time. Numbers are
-// refused outside the range of the chosen system and otherwise held as the form shows them. --help or
-// --version ends the reading where it stands.
+// keep the form's start values, with the paving date and time from `now` as local time, or the values of
+// the --job file given (the last one counts), read in the job's unit system. --units converts a job's
+// values as the form's unit switch does; every number given is read in the system chosen. Numbers are
+// refused outside the range of that system and otherwise held as the form shows them. --help or --version
+// ends the reading where it stands. A job file that cannot be read is refused with its name, key and reason.
 CliParseResult ParseCommandLine(const std::vector<std::string>& args, std::time_t now);

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +25,10 @@ int main(int argc, char** argv) {
     // standard error and exit status 1 (kExitWriteFailed). The same holds for an --output FIFO.
     std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const CliEnvironment env{std::time(nullptr), std::getenv("SOURCE_DATE_EPOCH")};
+    // A subcommand that writes as it goes (batch) gets standard output itself, and shows its progress on
+    // standard error when a person is watching there.
+    const CliEnvironment env{std::time(nullptr), std::getenv("SOURCE_DATE_EPOCH"), stdout,
+                             isatty(STDERR_FILENO) ? stderr : nullptr};
     const CliOutcome outcome = RunCli(args, env);
     if (!WriteAllTo(stdout, outcome.strOut)) {
         WriteAllTo(stderr, "dravonel-cli: cannot write to standard output\n");

@@ -99,46 +99,25 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-// Devices, FIFOs and terminals cannot be replaced by a file without breaking what reads them, and
-// cannot be written all or nothing either: they get the bytes directly.
-bool WriteInPlace(const std::string& path, std::string_view bytes, std::string* pError) {
-    const int fd = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return FailWith(path, errno, pError);
-    int nError = WriteAll(fd, bytes) ? 0 : errno;
-    if (close(fd) != 0 && nError == 0) nError = errno;
-    return nError == 0 || FailWith(path, nError, pError);
-}
-
-// `pExisting` is the file being replaced, or nullptr when `target` is new.
-bool ReplaceFile(const std::string& path, const std::string& target, const struct stat* pExisting,
-                 std::string_view bytes, std::string* pError) {
-    const std::string folder = FolderOf(target);
-    // A short name of its own, so that the longest name a folder can hold still has a temporary.
-    const std::string pattern = InFolder(folder, ".dravonel-XXXXXX");
-    std::vector<char> tempName(pattern.begin(), pattern.end());
-    tempName.push_back('\0');
-    const int fd = mkostemp(tempName.data(), O_CLOEXEC);
-    if (fd < 0) return FailWith(path, errno, pError);
-
-    int nError = 0;
-    // Owner first: changing it may clear set-user and set-group bits, which the mode then restores.
-    if ((pExisting && !KeepOwner(fd, *pExisting)) ||
-        fchmod(fd, pExisting ? (pExisting->st_mode & 07777) : ModeForNewFile()) != 0 ||
-        !WriteAll(fd, bytes) || fsync(fd) != 0)
-        nError = errno;
-    if (close(fd) != 0 && nError == 0) nError = errno;
-    if (nError == 0 && rename(tempName.data(), target.c_str()) != 0) nError = errno;
-    if (nError != 0) {
-        unlink(tempName.data());
-        return FailWith(path, nError, pError);
-    }
-    SyncFolder(folder);
-    return true;
-}
-
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* pError) {
+AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
+
+void AtomicFileWriter::Abandon() {
+    if (m_fd >= 0) close(m_fd);
+    m_fd = -1;
+    if (!m_strTempName.empty()) unlink(m_strTempName.c_str());
+    m_strTempName.clear();
+}
+
+bool AtomicFileWriter::Failed(int nError, std::string* pError) {
+    Abandon();
+    return FailWith(m_strPath, nError, pError);
+}
+
+bool AtomicFileWriter::Open(const std::string& path, std::string* pError) {
+    Abandon();
+    m_strPath = path;
     if (path.empty()) return Fail(path, "no file name given", pError);
     if (path.back() == '/') return Fail(path, "is a folder", pError);
 
@@ -146,14 +125,56 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     const bool bExists = stat(path.c_str(), &info) == 0;
     if (!bExists && errno == ELOOP) return FailWith(path, ELOOP, pError);
     if (bExists && S_ISDIR(info.st_mode)) return Fail(path, "is a folder", pError);
-    // Through the name as given: /dev/stdout leads to a handle of this process, not to a folder entry.
-    if (bExists && !S_ISREG(info.st_mode)) return WriteInPlace(path, bytes, pError);
+    // Devices, FIFOs and terminals cannot be replaced by a file without breaking what reads them, and
+    // cannot be written all or nothing either: they get the bytes directly. Opened through the name as
+    // given: /dev/stdout leads to a handle of this process, not to a folder entry.
+    if (bExists && !S_ISREG(info.st_mode)) {
+        m_fd = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        return m_fd >= 0 || Failed(errno, pError);
+    }
 
-    std::string target;
-    if (const int nError = FollowLinks(path, &target); nError != 0) return FailWith(path, nError, pError);
+    if (const int nError = FollowLinks(path, &m_strTarget); nError != 0)
+        return FailWith(path, nError, pError);
     // Replacing by rename needs only the folder's permission; a file the user may not write to must stay
     // as it is, as opening it for writing would have refused it.
-    if (bExists && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+    if (bExists && faccessat(AT_FDCWD, m_strTarget.c_str(), W_OK, AT_EACCESS) != 0)
         return FailWith(path, errno, pError);
-    return ReplaceFile(path, target, bExists ? &info : nullptr, bytes, pError);
+
+    // A short name of its own, so that the longest name a folder can hold still has a temporary.
+    const std::string pattern = InFolder(FolderOf(m_strTarget), ".dravonel-XXXXXX");
+    std::vector<char> tempName(pattern.begin(), pattern.end());
+    tempName.push_back('\0');
+    m_fd = mkostemp(tempName.data(), O_CLOEXEC);
+    if (m_fd < 0) return FailWith(path, errno, pError);
+    m_strTempName = tempName.data();
+    // Owner first: changing it may clear set-user and set-group bits, which the mode then restores.
+    if ((bExists && !KeepOwner(m_fd, info)) ||
+        fchmod(m_fd, bExists ? (info.st_mode & 07777) : ModeForNewFile()) != 0)
+        return Failed(errno, pError);
+    return true;
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes, std::string* pError) {
+    if (m_fd < 0) return Fail(m_strPath, "not open", pError);
+    return WriteAll(m_fd, bytes) || Failed(errno, pError);
+}
+
+bool AtomicFileWriter::Commit(std::string* pError) {
+    if (m_fd < 0) return Fail(m_strPath, "not open", pError);
+    const bool bReplacing = !m_strTempName.empty();
+    int nError = bReplacing && fsync(m_fd) != 0 ? errno : 0;
+    if (close(m_fd) != 0 && nError == 0) nError = errno;
+    m_fd = -1;
+    if (nError == 0 && bReplacing && rename(m_strTempName.c_str(), m_strTarget.c_str()) != 0) nError = errno;
+    if (nError != 0) return Failed(nError, pError);
+    if (bReplacing) {
+        m_strTempName.clear();
+        SyncFolder(FolderOf(m_strTarget));
+    }
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* pError) {
+    AtomicFileWriter writer;
+    return writer.Open(path, pError) && writer.Write(bytes, pError) && writer.Commit(pError);
 }

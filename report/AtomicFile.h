@@ -19,3 +19,30 @@
 // sentence naming the file (quoted by QuoteForMessage) and the reason into *pError, for instance
 // "Cannot write \"out.xls\": No such file or directory".
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* pError);
+
+// The same rules for a file written piece by piece (a long batch output): Open decides how the name is
+// written and makes the temporary file, Write appends, Commit renames it into place. Until Commit has
+// succeeded an existing file is unchanged (a device or FIFO excepted, which gets each piece as written).
+// Each call returns false with the sentence of WriteFileAtomically in *pError and removes the temporary
+// file; so does the destructor of a writer never committed.
+class AtomicFileWriter {
+public:
+    AtomicFileWriter() = default;
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    ~AtomicFileWriter();
+
+    bool Open(const std::string& path, std::string* pError);
+    bool Write(std::string_view bytes, std::string* pError);
+    bool Commit(std::string* pError);
+    // Gives up: the temporary file is removed and an existing file stays as it was.
+    void Abandon();
+
+private:
+    bool Failed(int nError, std::string* pError);
+
+    std::string m_strPath;      // as the caller named it, for messages
+    std::string m_strTarget;    // where the links of the name lead
+    std::string m_strTempName;  // the temporary file beside the target; empty when writing in place
+    int m_fd = -1;
+};

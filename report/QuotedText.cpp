@@ -16,3 +16,11 @@ std::string QuoteForMessage(std::string_view text) {
     out += '"';
     return out;
 }
+
+std::string ShownFileName(std::string_view name) {
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') return QuoteForMessage(name);
+    }
+    return name.empty() ? QuoteForMessage(name) : std::string(name);
+}

@@ -110,11 +110,11 @@ PavingDayPlan PlanPavingDay(const PavingDayRequest& request, const StudyProgress
             s.dWindSpeed = row->dWindSpeed;
             s.nSkyCondition = row->nSkyCondition;
         }
-        plan.slots.push_back(s);
+        plan.timeSlots.push_back(s);
     }
 
     auto scenario = [&](std::size_t i) {
-        const PavingSlot& s = plan.slots[i];
+        const PavingSlot& s = plan.timeSlots[i];
         SimulationInputs in = request.base;
         in.m_nHour = s.nClockMinute / 60;
         in.m_nMinute = s.nClockMinute % 60;
@@ -123,21 +123,21 @@ PavingDayPlan PlanPavingDay(const PavingDayRequest& request, const StudyProgress
         in.m_nSkyCondition = s.nSkyCondition;
         return in;
     };
-    std::vector<WindowRun> runs(plan.slots.size());
+    std::vector<WindowRun> runs(plan.timeSlots.size());
     if (!RunWindows(scenario, runs, progress, 0, runs.size(), stop)) {
         PavingDayPlan cancelled;
         cancelled.outcome = StudyOutcome::Cancelled;
         return cancelled;
     }
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        PavingSlot& s = plan.slots[i];
+        PavingSlot& s = plan.timeSlots[i];
         s.nStartTime = runs[i].start.nStartTime;
         s.dStopTime = runs[i].stop.dStopTime;
         s.notice = runs[i].stop.notice;
         s.dWindow = WindowLength(runs[i]);
         s.bShortWindow = s.dWindow < request.dMinimumWindow;
     }
-    plan.best = BestSlots(plan.slots);
-    for (std::size_t i : plan.best) plan.slots[i].bBest = true;
+    plan.best = BestSlots(plan.timeSlots);
+    for (std::size_t i : plan.best) plan.timeSlots[i].bBest = true;
     return plan;
 }

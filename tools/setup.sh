@@ -6,6 +6,8 @@ packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-b
   qt6-charts-dev libqt6opengl6-dev
   # the batch engine: vector units and threads
   libhwy-dev libtbb-dev
+  # job files are JSON
+  nlohmann-json3-dev
   # the package: manual pages, icons, dependencies, its checks
   help2man librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 missing=()

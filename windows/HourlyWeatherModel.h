@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "PlannerStudy.h"
+#include "PavingDayPlanner.h"
 
 // The hourly weather grid of the paving-day planner: one row a clock hour 0 to 23 with air temperature,
 // wind speed and sky, in the display units given by SetUnits. An hour may be blank (a weather file without

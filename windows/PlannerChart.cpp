@@ -83,7 +83,7 @@ void FillPlannerChart(QChart& chart, const PavingDayPlan& plan, int nStepMinutes
 
     // Each slot covers its step, centred on its paving time; a lone slot still gets a visible width.
     const double dHalf = std::max(nStepMinutes, 1) / kMinutesPerHour / 2.0;
-    const std::vector<PavingSlot>& slotList = PlanSlots(plan);
+    const std::vector<PavingSlot>& slotList = plan.timeSlots;
     const double dFrom = slotList.empty() ? 5.0 : slotList.front().nClockMinute / kMinutesPerHour - dHalf;
     const double dTo = slotList.empty() ? 22.0 : slotList.back().nClockMinute / kMinutesPerHour + dHalf;
     QCategoryAxis* pX = MakeClockAxis(dFrom, dTo, font);

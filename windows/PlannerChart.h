@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "PlannerStudy.h"
+#include "PavingDayPlanner.h"
 
 class QChart;
 

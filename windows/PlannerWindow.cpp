@@ -341,7 +341,7 @@ void CPlannerWindow::ShowPlan() {
          QStringLiteral("Wind, %1").arg(QString::fromUtf8(kWindUnit[u])), QStringLiteral("Sky"),
          QStringLiteral("Start, min"), QStringLiteral("Stop, min"), QStringLiteral("Window, min"),
          QStringLiteral("Notice"), QStringLiteral("Shorter than %1 min").arg(Minutes(dMinimum))});
-    for (const PavingSlot& slot : PlanSlots(plan)) {
+    for (const PavingSlot& slot : plan.timeSlots) {
         const UnitSystem from = m_shown->units;
         const QStringList texts = {
             QString::fromStdString(ClockText(slot.nClockMinute)),
@@ -381,10 +381,10 @@ void CPlannerWindow::ShowPlan() {
     m_pPlannedFor->setText(PlannedForText());
     QStringList times;
     for (std::size_t i : plan.best)
-        times << QString::fromStdString(ClockText(PlanSlots(plan)[i].nClockMinute));
+        times << QString::fromStdString(ClockText(plan.timeSlots[i].nClockMinute));
     QString best;
     if (!plan.best.empty()) {
-        const PavingSlot& first = PlanSlots(plan)[plan.best.front()];
+        const PavingSlot& first = plan.timeSlots[plan.best.front()];
         best = QStringLiteral("%1: %2 (window %3 min)")
                    .arg(times.size() == 1 ? QStringLiteral("Best paving time")
                                           : QStringLiteral("Best paving times"),
@@ -397,10 +397,10 @@ void CPlannerWindow::ShowPlan() {
         best += QLatin1Char('.');
     }
     int nShort = 0;
-    for (const PavingSlot& slot : PlanSlots(plan)) nShort += slot.bShortWindow ? 1 : 0;
+    for (const PavingSlot& slot : plan.timeSlots) nShort += slot.bShortWindow ? 1 : 0;
     best += QStringLiteral(" %1 of %2 paving times leave less than %3 min.")
                 .arg(nShort)
-                .arg(PlanSlots(plan).size())
+                .arg(plan.timeSlots.size())
                 .arg(Minutes(dMinimum));
     m_pBestLine->setText(best.trimmed());
     UpdateButtons(IsJobRunning());

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "CToolWindow.h"
-#include "PlannerStudy.h"
+#include "PavingDayPlanner.h"
 
 class CHourlyWeatherModel;
 class QChart;

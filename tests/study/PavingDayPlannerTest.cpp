@@ -53,11 +53,11 @@ TEST_P(PlanSlotsTest, EachSlotIsTheSingleCalculation) {
     const PavingDayPlan plan = PlanPavingDay(
         request, [&](std::size_t done, std::size_t total) { progress.push_back(done * 1000 + total); });
     ASSERT_EQ(plan.outcome, StudyOutcome::Done) << plan.fault.strMessage;
-    ASSERT_EQ(plan.slots.size(), GetParam().nSlots);
+    ASSERT_EQ(plan.timeSlots.size(), GetParam().nSlots);
     ASSERT_FALSE(progress.empty());
-    EXPECT_EQ(progress.back(), plan.slots.size() * 1001);
-    for (std::size_t i = 0; i < plan.slots.size(); ++i) {
-        const PavingSlot& s = plan.slots[i];
+    EXPECT_EQ(progress.back(), plan.timeSlots.size() * 1001);
+    for (std::size_t i = 0; i < plan.timeSlots.size(); ++i) {
+        const PavingSlot& s = plan.timeSlots[i];
         EXPECT_EQ(s.nClockMinute, request.nFromMinute + static_cast<int>(i) * request.nStepMinutes);
         SimulationInputs in = request.base;
         in.m_nHour = s.nClockMinute / 60;
@@ -76,7 +76,7 @@ TEST_P(PlanSlotsTest, EachSlotIsTheSingleCalculation) {
         EXPECT_EQ(s.dWindow, std::max(0.0, one.stop.dStopTime - one.start.nStartTime)) << "slot " << i;
         EXPECT_EQ(s.bShortWindow, s.dWindow < request.dMinimumWindow) << "slot " << i;
     }
-    EXPECT_EQ(plan.best, BestSlots(plan.slots));
+    EXPECT_EQ(plan.best, BestSlots(plan.timeSlots));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,7 +105,7 @@ TEST_P(PlanRefusalTest, NamesTheFieldAndWhatIsAllowed) {
     EXPECT_EQ(plan.outcome, StudyOutcome::Refused);
     EXPECT_EQ(plan.fault.strField, GetParam().field);
     EXPECT_NE(plan.fault.strMessage.find(GetParam().text), std::string::npos) << plan.fault.strMessage;
-    EXPECT_TRUE(plan.slots.empty());
+    EXPECT_TRUE(plan.timeSlots.empty());
 }
 
 // The first rows go through CheckScenario, which every study calls first.
@@ -175,7 +175,7 @@ TEST(PlanPavingDay, StoppedBeforeTheEndShowsNoSlots) {
     source.request_stop();
     const PavingDayPlan plan = PlanPavingDay(Request(RunA(), 5 * 60, 22 * 60, 30), {}, source.get_token());
     EXPECT_EQ(plan.outcome, StudyOutcome::Cancelled);
-    EXPECT_TRUE(plan.slots.empty());
+    EXPECT_TRUE(plan.timeSlots.empty());
     EXPECT_TRUE(plan.best.empty());
 }
 

@@ -1,6 +1,5 @@
-// First, before any header that reads the planner's own: see PlannerStudy.h.
 #include "PlannerWindow.h"
-// Then the rest.
+
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -81,7 +80,7 @@ void PlannerWindowTest::enterPlansTheFormsDayAsThePlannerDoes() {
     PavingDayRequest request;
     request.base = RunA();
     const PavingDayPlan expected = PlanPavingDay(request);
-    const std::vector<PavingSlot>& expectedSlots = PlanSlots(expected);
+    const std::vector<PavingSlot>& expectedSlots = expected.timeSlots;
     const QAbstractItemModel& table = *window.SlotTable().model();
     QCOMPARE(table.rowCount(), 35);  // 05:00 to 22:00 every 30 min
     for (int r = 0; r < table.rowCount(); ++r) {
@@ -153,7 +152,7 @@ void PlannerWindowTest::typedHourlyWeatherIsReadAsTheFormReadsIt() {
     QCOMPARE(ColumnTexts(table, AirColumn), (QStringList{"48.89", "48.89", "10"}));
     QCOMPARE(ColumnTexts(table, WindColumn), (QStringList{"20.46", "20.46", "8"}));
     for (int r = 0; r < 3; ++r)
-        QCOMPARE(table.index(r, StopColumn).data().toString(), Number(PlanSlots(expected)[r].dStopTime));
+        QCOMPARE(table.index(r, StopColumn).data().toString(), Number(expected.timeSlots[r].dStopTime));
 }
 
 void PlannerWindowTest::weatherFileFillsTheGridOrSaysWhereItIsWrong_data() {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-// Readers for the option values that are not plain numbers.
+// Readers for the input values that are not plain numbers: list entries, dates and clock times.
 
 // Index of a list entry given as its zero-based index ("2") or its own text ("Partly Cloudy"; ASCII
 // case is ignored). -1 when the text is neither. Texts are matched before indices; no list has an

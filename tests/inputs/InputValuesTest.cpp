@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "CliValues.h"
+#include "InputValues.h"
 #include "SimulationInputs.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "CliValues.h"
+#include "InputValues.h"
 
 #include <charconv>
 
