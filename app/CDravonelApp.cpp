@@ -32,8 +32,8 @@ bool CDravonelApp::InitInstance(CDravonelView::Clock clock) {
     m_pDoc = std::make_unique<CDravonelDoc>();
     auto appCommands = [this](int nId) { return OnCommand(nId); };
     m_pMainWnd = std::make_unique<CMainFrame>(*m_pDoc, appCommands, std::move(clock));
-    m_pDoc->OnNewDocument();
     m_pMainWnd->GetActiveView().OnInitialUpdate();
+    m_pDoc->OnNewDocument();  // after the first update: the form as shown is the untouched new job
     m_pMainWnd->setWindowTitle(QString::fromUtf8(kMainWindowTitle));
 
     m_pMainWnd->PlaceAtDefault();
@@ -65,15 +65,11 @@ void CDravonelApp::OnAppAbout() {
     aboutDlg.DoModal();
 }
 
-void CDravonelApp::OnFileNew() {
-    if (!m_pDoc->OnNewDocument()) return;
-    m_pMainWnd->GetActiveView().OnInitialUpdate();
-}
+void CDravonelApp::OnFileNew() { m_pDoc->NewJob(); }
 
 void CDravonelApp::OnFileOpen() {
     const QString pathName = PromptFileName(m_pMainWnd.get(), true, {});
-    if (pathName.isEmpty() || !m_pDoc->OnOpenDocument(pathName)) return;
-    m_pMainWnd->GetActiveView().OnInitialUpdate();
+    if (!pathName.isEmpty()) m_pDoc->OpenJob(pathName);
 }
 
 void CDravonelApp::OnAppExit() { m_pMainWnd->close(); }

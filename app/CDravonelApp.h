@@ -19,7 +19,7 @@ public:
     ~CDravonelApp() override;
 
     // Start-up, in this order: the disclaimer, modal while nothing else is on screen; the document; the
-    // frame with its menu and bars and the view; a new document and the view's first update; the title
+    // frame with its menu and bars and the view; the view's first update and a new document; the title
     // "KELVANOR 2.0 - Pavement Cooling Program"; a size that fits the form; the window shown. clock
     // feeds the view's date and time (empty: the system clock).
     // Returns true once the main window is shown.
@@ -33,10 +33,11 @@ public:
     bool OnCommand(int nId);
     // Shows the About box modally; its result is ignored.
     void OnAppAbout();
-    // Ctrl+N: the document starts again and the view's first update runs again; inputs are kept.
+    // Ctrl+N: after asking about unsaved changes, a new job with the form of a fresh start (see
+    // CDravonelDoc::NewJob).
     void OnFileNew();
-    // Ctrl+O: any file, chosen with the open dialog; nothing is read from it; the document takes its
-    // name. A cancelled dialog or an unreadable file changes nothing.
+    // Ctrl+O: a job file chosen with the open dialog, opened as CDravonelDoc::OpenJob does. A cancelled
+    // dialog, a refused file or a cancelled question changes nothing.
     void OnFileOpen();
     // Exit: closes the main window, which ends the program.
     void OnAppExit();

@@ -1,6 +1,9 @@
 #include "CMainFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -20,13 +23,15 @@ namespace {
 constexpr std::array kViewCommands = {ID_FILE_PRINT};
 constexpr std::array kFrameCommands = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_HELP_FINDER, ID_HELP,
                                        ID_CONTEXT_HELP};
-constexpr std::array kDocCommands = {ID_FILE_SAVE};
+constexpr std::array kDocCommands = {ID_FILE_SAVE, ID_FILE_SAVE_AS};
 constexpr std::array kAppCommands = {ID_APP_ABOUT, ID_APP_EXIT, ID_FILE_NEW, ID_FILE_OPEN};
 
 template <std::size_t N>
 bool Contains(const std::array<int, N>& ids, int nId) {
     return std::find(ids.begin(), ids.end(), nId) != ids.end();
 }
+
+bool IsRecentFileCommand(int nId) { return nId >= ID_FILE_MRU_FILE1 && nId <= ID_FILE_MRU_FILE4; }
 
 // How long a message of the Tools menu stays in the message pane.
 constexpr int kStatusMessageMs = 5000;
@@ -48,7 +53,12 @@ CMainFrame::CMainFrame(CDravonelDoc& doc, AppCommandHandler appCommands, CDravon
     m_pView = new CDravonelView(this, std::move(clock));
     setCentralWidget(m_pView);
     m_pTools = new CToolWindowHost(*m_pView, this);
+    m_doc.Attach(*m_pView, *m_pTools, this);
     connect(&m_doc, &CDravonelDoc::TitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    connect(&m_doc, &CDravonelDoc::statusMessage, this,
+            [this](const QString& text) { m_pStatusBar->showMessage(text, kStatusMessageMs); });
+    connect(&m_doc.Recent(), &CRecentFiles::changed, this, &CMainFrame::UpdateRecentFilesMenu);
+    UpdateRecentFilesMenu();
     connect(m_pTools, &CToolWindowHost::statusMessage, this,
             [this](const QString& text) { m_pStatusBar->showMessage(text, kStatusMessageMs); });
     connect(m_pView, &CDravonelView::resultChanged, this, &CMainFrame::UpdateStatusSummary);
@@ -57,11 +67,15 @@ CMainFrame::CMainFrame(CDravonelDoc& doc, AppCommandHandler appCommands, CDravon
 
 bool CMainFrame::IsHandledCommand(int nId) {
     return Contains(kViewCommands, nId) || Contains(kFrameCommands, nId) || Contains(kDocCommands, nId) ||
-           Contains(kAppCommands, nId) || CToolWindowHost::IsToolCommand(nId);
+           IsRecentFileCommand(nId) || Contains(kAppCommands, nId) || CToolWindowHost::IsToolCommand(nId);
 }
 
 bool CMainFrame::OnCmdMsg(int nId) {
     if (CToolWindowHost::IsToolCommand(nId)) return m_pTools->OnCommand(nId);
+    if (IsRecentFileCommand(nId)) {
+        m_doc.OpenRecent(nId - ID_FILE_MRU_FILE1);
+        return true;
+    }
     switch (nId) {
         case ID_FILE_PRINT:
             OnFilePrint();
@@ -80,7 +94,10 @@ bool CMainFrame::OnCmdMsg(int nId) {
             OnHelpTopic(FocusedFieldAnchor());
             return true;
         case ID_FILE_SAVE:
-            m_doc.DoFileSave(this);
+            m_doc.DoFileSave();
+            return true;
+        case ID_FILE_SAVE_AS:
+            m_doc.DoSaveAs();
             return true;
         default:
             return Contains(kAppCommands, nId) && m_appCommands && m_appCommands(nId);
@@ -100,8 +117,38 @@ void CMainFrame::RefreshToggleChecks() {
 }
 
 void CMainFrame::OnUpdateFrameTitle() {
-    const QString appName = QString::fromUtf8(LoadResourceString(AFX_IDS_APP_TITLE));
-    setWindowTitle(QStringLiteral("%1 - %2").arg(m_doc.GetTitle(), appName));
+    const QString program = QString::fromUtf8(kMainWindowTitle);
+    const bool bModified = m_doc.IsMarkedModified();
+    // "[*]" is where Qt shows the modified mark; a job without a file keeps the program's own title.
+    if (m_doc.GetPathName().isEmpty())
+        setWindowTitle(bModified ? program + QStringLiteral("[*]") : program);
+    else
+        setWindowTitle(m_doc.GetTitle() + QStringLiteral("[*] - ") + program);
+    setWindowModified(bModified);
+}
+
+void CMainFrame::UpdateRecentFilesMenu() {
+    if (!m_pFileMenu) return;
+    QAction* pExit = m_actions.value(ID_APP_EXIT);
+    for (int nId = ID_FILE_MRU_FILE1; nId <= ID_FILE_MRU_FILE4; ++nId)
+        m_pFileMenu->removeAction(&ActionFor(nId));
+    m_pFileMenu->removeAction(m_pRecentSeparator);
+    const QStringList paths = m_doc.Recent().Paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        QAction& action = ActionFor(ID_FILE_MRU_FILE1 + i);
+        action.setText(CRecentFiles::MenuText(i, paths[i]));
+        action.setStatusTip(QStringLiteral("Open %1").arg(QDir::toNativeSeparators(paths[i])));
+        m_pFileMenu->insertAction(pExit, &action);
+    }
+    if (!paths.isEmpty()) m_pFileMenu->insertAction(pExit, m_pRecentSeparator);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_doc.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 QSize CMainFrame::FormFittingSize() const {

@@ -12,6 +12,7 @@ class CDravonelDoc;
 class CToolWindowHost;
 class QAction;
 class QLabel;
+class QMenu;
 class QStatusBar;
 class QToolBar;
 
@@ -51,8 +52,12 @@ public:
     // The help window once help has been asked for; nullptr before.
     CHelpWindow* HelpWindow() const { return m_pHelpWindow; }
 
-    // The frame title a document program shows: "<document title> - Dravonel".
+    // The title: "KELVANOR 2.0 - Pavement Cooling Program" for a job without a file, "name.dravonel -
+    // KELVANOR 2.0 - Pavement Cooling Program" for a saved or opened one; unsaved changes add "*" after the
+    // job's name (the window's modified mark).
     void OnUpdateFrameTitle();
+    // The File menu's recent files, after the list changed.
+    void UpdateRecentFilesMenu();
     // The size that shows the whole form with the menu and both bars.
     QSize FormFittingSize() const;
     // FormFittingSize bounded by the screen's available area: the size the window opens with.
@@ -76,6 +81,8 @@ private:
     QString FocusedFieldAnchor() const;
     void OnFilePrint();
     void UpdateStatusSummary();
+    // Closing the window (Exit, the close box) asks about unsaved changes first; Cancel keeps it open.
+    void closeEvent(QCloseEvent* event) override;
 
     CDravonelDoc& m_doc;
     AppCommandHandler m_appCommands;
@@ -88,4 +95,6 @@ private:
     QPointer<CHelpWindow> m_pHelpWindow;
     CDravonelView* m_pView = nullptr;
     CToolWindowHost* m_pTools = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QAction* m_pRecentSeparator = nullptr;  // below the recent files; in the menu only while there are some
 };

@@ -54,11 +54,22 @@ void CMainFrame::CreateActions() {
 void CMainFrame::CreateMenu() {
     for (const MenuPopupResource& popup : MainFrameMenu()) {
         QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(popup.text));
+        bool bAfterRecentFiles = false;
         for (const MenuItemResource& item : popup.items) {
-            if (item.nCommandId == 0)
+            if (item.nCommandId == ID_FILE_MRU_FILE1) {
+                // A place for the recent files: UpdateRecentFilesMenu fills it with them and the separator
+                // that follows.
+                m_pFileMenu = pMenu;
+                bAfterRecentFiles = true;
+            } else if (item.nCommandId == 0 && bAfterRecentFiles) {
+                m_pRecentSeparator = new QAction(this);
+                m_pRecentSeparator->setSeparator(true);
+                bAfterRecentFiles = false;
+            } else if (item.nCommandId == 0) {
                 pMenu->addSeparator();
-            else
+            } else {
                 pMenu->addAction(m_actions.value(item.nCommandId));
+            }
             if (CToolWindowHost::IsToolCommand(item.nCommandId)) pMenu->setToolTipsVisible(true);
         }
         // The checks follow the bars even when a bar was hidden some other way.

@@ -201,6 +201,17 @@ next lift may go on it, in minutes after its own laydown and on the clock. A lif
 the one placed on it; its times read its first crossing. A value that cannot be run is named in a message
 and the cursor goes to it.</p>
 
+<h3><a name="jobs"></a>Job files</h3>
+<p>A job file (<i>name</i>.dravonel) keeps the form's inputs with their units, the scenarios kept for
+comparison and the lifts of <b>Tools &gt; Lifts</b> once you have set them; results are not kept, they
+come back with <b>Calculate</b> or <b>Run</b>. <b>File &gt; Save</b> (Ctrl+S) writes the job, asking for a
+name the first time; <b>Save As</b> gives it a new one. A file is written whole or not at all, and a
+failure is said with the file and the reason. <b>Open</b> (Ctrl+O) reads a job: the form takes its inputs,
+and the result shown before is marked out of date. A file that is not a job, or holds a value the form
+would refuse, is named with the place and the reason, and nothing changes. The title shows the job's
+name, with a star while it has changes not yet saved; <b>New</b>, <b>Open</b> and leaving the program
+ask first whether to save them. The File menu lists the last four jobs.</p>
+
 <h3><a name="disclaimer"></a>Disclaimer</h3>
 <p>The recommendations are a guide. Some mixes, polymer modified binders in particular, need start and
 stop times other than these; the supplier's guidelines come first, and good judgement is always needed

@@ -4,7 +4,18 @@
 
 namespace {
 
-constexpr std::array kFileMenu = {MenuItemResource{"E&xit", ID_APP_EXIT}};
+// The recent files stand between the two separators; the frame fills them from the list it keeps, and a
+// separator shows only while there is a file on each side of it.
+constexpr std::array kFileMenu = {
+    MenuItemResource{"&New", ID_FILE_NEW},
+    MenuItemResource{"&Open...", ID_FILE_OPEN},
+    MenuItemResource{"&Save", ID_FILE_SAVE},
+    MenuItemResource{"Save &As...", ID_FILE_SAVE_AS},
+    MenuItemResource{nullptr, 0},
+    MenuItemResource{"Recent File", ID_FILE_MRU_FILE1},
+    MenuItemResource{nullptr, 0},
+    MenuItemResource{"E&xit", ID_APP_EXIT},
+};
 constexpr std::array kViewMenu = {
     MenuItemResource{"&Toolbar", ID_VIEW_TOOLBAR},
     MenuItemResource{"&Status Bar", ID_VIEW_STATUS_BAR},
@@ -67,6 +78,11 @@ constexpr std::array kStrings = {
     StringResource{ID_INDICATOR_SCRL, "SCRL"},
     StringResource{ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
     StringResource{ID_APP_EXIT, "Quit the program\nExit"},
+    StringResource{ID_FILE_NEW, "Start a new job with the inputs of a fresh start\nNew"},
+    StringResource{ID_FILE_OPEN, "Open a job file\nOpen"},
+    StringResource{ID_FILE_SAVE, "Save the job: the inputs, the kept scenarios and the lifts\nSave"},
+    StringResource{ID_FILE_SAVE_AS, "Save the job under a new name\nSave As"},
+    StringResource{ID_FILE_MRU_FILE1, "Open this job\nOpen"},
     StringResource{ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle Toolbar"},
     StringResource{ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle Status Bar"},
     StringResource{ID_HELP_FINDER, "Explain the inputs, the results and the notices\nHelp Topics"},

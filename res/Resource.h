@@ -57,7 +57,11 @@ constexpr int IDC_BROWSE = 1052;
 constexpr int ID_FILE_NEW = 57600;
 constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_FILE_SAVE = 57603;
+constexpr int ID_FILE_SAVE_AS = 57604;
 constexpr int ID_FILE_PRINT = 57607;
+// The recent-file entries of the File menu, first to fourth.
+constexpr int ID_FILE_MRU_FILE1 = 57616;
+constexpr int ID_FILE_MRU_FILE4 = 57619;
 constexpr int ID_EDIT_COPY = 57634;
 constexpr int ID_EDIT_CUT = 57635;
 constexpr int ID_EDIT_PASTE = 57637;

@@ -10,7 +10,8 @@
 
 std::time_t FixedClock() { return LocalClock(2003, 7, 15, 10, 30); }
 
-StartedApp::StartedApp(const std::function<void(ScriptedUiServices&)>& beforeStart) {
+StartedApp::StartedApp(const std::function<void(ScriptedUiServices&)>& beforeStart, bool bOwnSettings)
+    : settings(bOwnSettings ? std::make_unique<TemporarySettings>() : nullptr) {
     if (beforeStart) beforeStart(ui);
     app.InitInstance(&FixedClock);
     if (!ShowActive(Frame())) qWarning("the main window did not become active");

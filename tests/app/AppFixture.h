@@ -3,20 +3,25 @@
 #include <QKeyCombination>
 #include <QString>
 #include <ctime>
+#include <memory>
 
 #include "CDravonelApp.h"
 #include "ScriptedUiServices.h"
+#include "TemporarySettings.h"
 
 class CMainFrame;
 class QLineEdit;
 
 // The program as a user starts it, with every modal window answered by the scripted seam: the
 // disclaimer with OK, later dialogs by whatever the test queues. The main window is shown and active.
+// What it remembers (recent files, window sizes) goes to settings of its own unless the test keeps them.
 class StartedApp {
 public:
     // beforeStart runs with the seam installed, before the program starts (to queue the disclaimer's
-    // answer, for instance).
-    explicit StartedApp(const std::function<void(ScriptedUiServices&)>& beforeStart = {});
+    // answer, for instance). bOwnSettings false: the settings the test has set up are used, so that two
+    // runs one after the other can share them.
+    explicit StartedApp(const std::function<void(ScriptedUiServices&)>& beforeStart = {},
+                        bool bOwnSettings = true);
 
     CMainFrame& Frame() const;
     CDravonelView& View() const;
@@ -30,6 +35,7 @@ public:
     QString LastDialogClass() const;
 
     ScriptedUiServices ui;  // first, so it is installed before and removed after the program
+    std::unique_ptr<TemporarySettings> settings;
     CDravonelApp app;
 };
 

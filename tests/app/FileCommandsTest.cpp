@@ -1,6 +1,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,18 +30,19 @@ int FileDialogCount(const ScriptedUiServices& ui) {
 
 }  // namespace
 
-// Ctrl+N, Ctrl+O and Ctrl+S: the document's title, the files on disk and the view's first update.
+// Ctrl+N, Ctrl+O and Ctrl+S: the document's title, the files on disk and the form. (Job files themselves,
+// the recent files and the question about unsaved changes: JobFilesTest.)
 class FileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void newRerunsFirstUpdateAndKeepsInputs();
-    void openReadsNothingAndNamesTheDocument();
+    void newAsksThenStartsTheFormAfresh();
+    void openOfAnotherProgramsFileIsRefused();
     void openCancelledOrUnreadableChangesNothing_data();
     void openCancelledOrUnreadableChangesNothing();
     void saveAsksOnlyForFilesItWroteItself_data();
     void saveAsksOnlyForFilesItWroteItself();
-    void saveWritesAnEmptyFileToTheChosenName();
+    void saveWritesTheJobToTheChosenName();
     void saveFailureIsReportedAndKeepsTheOldFile();
 
 private:
@@ -57,31 +60,41 @@ QString FileCommandsTest::WriteFile(const QString& name, const QByteArray& conte
     return WriteFileBytes(PathOf(name), contents) ? PathOf(name) : QString();
 }
 
-void FileCommandsTest::newRerunsFirstUpdateAndKeepsInputs() {
+void FileCommandsTest::newAsksThenStartsTheFormAfresh() {
     StartedApp started;
     started.TypeAndLeave(IDC_AIR_TEMP, QStringLiteral("61"));
-    // The minutes field has no handler: text put there without moving the focus reaches no member, and
-    // the first update writes the member back over it.
+    // The minutes field has no handler: text put there without moving the focus reaches no member; New
+    // puts the clock's minutes back all the same.
     started.Edit(IDC_MINUTE).setText(QStringLiteral("45"));
+    started.ui.ClearRecords();
+    started.ui.QueueDialog([](QDialog& dialog) {
+        qobject_cast<QMessageBox*>(&dialog)->button(QMessageBox::Discard)->click();
+        return dialog.result();
+    });
 
     started.Press(Qt::CTRL | Qt::Key_N);
 
+    QCOMPARE(DialogClasses(started.ui), QStringList{"QMessageBox"});
     QCOMPARE(started.Edit(IDC_MINUTE).text(), QStringLiteral("30"));
-    QCOMPARE(started.Edit(IDC_AIR_TEMP).text(), QStringLiteral("61"));
-    QCOMPARE(started.View().m_form.inputs.m_dAirTemp, 61.0);
-    QCOMPARE(started.Frame().windowTitle(), QStringLiteral("Untitled - Dravonel"));
+    QCOMPARE(started.Edit(IDC_AIR_TEMP).text(), QStringLiteral("50"));
+    QCOMPARE(started.View().m_form.inputs.m_dAirTemp, 50.0);
+    QCOMPARE(started.Frame().windowTitle(), QStringLiteral("KELVANOR 2.0 - Pavement Cooling Program"));
+    QVERIFY(!started.Frame().isWindowModified());
     QVERIFY(started.ui.m_messages.empty());
 }
 
-void FileCommandsTest::openReadsNothingAndNamesTheDocument() {
+void FileCommandsTest::openOfAnotherProgramsFileIsRefused() {
     const QString pathName = WriteFile(QStringLiteral("site notes.txt"), "keep me");
     StartedApp started;
     started.TypeAndLeave(IDC_AIR_TEMP, QStringLiteral("61"));
+    const QString titleBefore = started.Frame().windowTitle();
     started.ui.QueueDialog(ChooseFile(pathName));
 
     started.Press(Qt::CTRL | Qt::Key_O);
 
-    QCOMPARE(started.Frame().windowTitle(), QStringLiteral("site notes.txt - Dravonel"));
+    QCOMPARE(MessageTexts(started.ui).size(), 1);
+    QVERIFY(MessageTexts(started.ui).front().contains(QStringLiteral("site notes.txt")));
+    QCOMPARE(started.Frame().windowTitle(), titleBefore);
     QCOMPARE(ReadFileBytes(pathName), QByteArray("keep me"));
     QCOMPARE(started.Edit(IDC_AIR_TEMP).text(), QStringLiteral("61"));
 }
@@ -115,7 +128,8 @@ void FileCommandsTest::saveAsksOnlyForFilesItWroteItself_data() {
     QTest::addColumn<bool>("bAsks");
     QTest::newRow("new document") << QStringLiteral("new") << true;
     QTest::newRow("after saving it") << QStringLiteral("saved") << false;
-    QTest::newRow("after opening a file") << QStringLiteral("opened") << true;
+    // Another program's file is refused, so the job keeps no name and Save asks.
+    QTest::newRow("after trying to open another program's file") << QStringLiteral("opened") << true;
 }
 
 void FileCommandsTest::saveAsksOnlyForFilesItWroteItself() {
@@ -140,7 +154,7 @@ void FileCommandsTest::saveAsksOnlyForFilesItWroteItself() {
     QCOMPARE(ReadFileBytes(opened), QByteArray("someone's data"));
 }
 
-void FileCommandsTest::saveWritesAnEmptyFileToTheChosenName() {
+void FileCommandsTest::saveWritesTheJobToTheChosenName() {
     const QString pathName = PathOf(QStringLiteral("job 12.dat"));
     StartedApp started;
     bool bConfirmsOverwrite = false;
@@ -156,8 +170,11 @@ void FileCommandsTest::saveWritesAnEmptyFileToTheChosenName() {
     QVERIFY(bConfirmsOverwrite);
 
     QVERIFY(QFile::exists(pathName));
-    QCOMPARE(ReadFileBytes(pathName), QByteArray());
-    QCOMPARE(started.Frame().windowTitle(), QStringLiteral("job 12.dat - Dravonel"));
+    // A save that keeps nothing would be a failure reported as success: the file holds the job.
+    QVERIFY(ReadFileBytes(pathName).contains("\"format\": \"dravonel-job\""));
+    QVERIFY(ReadFileBytes(pathName).contains("\"air\": \"50\""));
+    QCOMPARE(started.Frame().windowTitle(),
+             QStringLiteral("job 12.dat[*] - KELVANOR 2.0 - Pavement Cooling Program"));
     QVERIFY(started.ui.m_messages.empty());
 }
 

@@ -49,7 +49,7 @@ private slots:
 void FrameBarsTest::menuTextsInOrder() {
     StartedApp started;
     const QStringList expected = {
-        QStringLiteral("&File: E&xit"),
+        QStringLiteral("&File: &New, &Open..., &Save, Save &As..., ---, E&xit"),
         QStringLiteral("&View: &Toolbar, &Status Bar"),
         QStringLiteral("&Tools: &Keep for Comparison, &Compare Scenarios..., ---, Paving &Day Planner..., "
                        "&Uncertainty..., Ca&librate to Measured Temperature..., &Lifts..."),
