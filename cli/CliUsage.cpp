@@ -35,6 +35,9 @@ std::string OptionColumn(const OptionInfo& option) {
         case OptionKind::File:
             column += " FILE";
             break;
+        case OptionKind::Value:
+            column += std::string(" ") + (option.placeholder ? option.placeholder : "VALUE");
+            break;
         case OptionKind::Flag:
         case OptionKind::Help:
         case OptionKind::Version:
@@ -109,6 +112,7 @@ std::string Details(const OptionInfo& option) {
         case OptionKind::Choice:
         case OptionKind::File:
         case OptionKind::Flag:
+        case OptionKind::Value:
             return IndentedDetails(option.details);
         case OptionKind::Help:
         case OptionKind::Version:
