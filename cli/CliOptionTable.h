@@ -33,7 +33,7 @@ struct OptionInfo {
     int nChoices;                // Choice: how many
     const char* problem;         // Choice: the reason a refusal gives ("not a format")
     const char* details;         // Choice, File, Flag, Value: the usage text's details; nullptr for none
-    const char* placeholder = nullptr;  // Value: what the usage text shows after the name ("MIN", "HH:MM")
+    const char* placeholder = nullptr;  // Value, File: what the usage text shows after the name ("MIN")
 };
 
 // Whether the option is one of the calculation's inputs (read by the inputs library).

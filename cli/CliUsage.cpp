@@ -33,7 +33,7 @@ std::string OptionColumn(const OptionInfo& option) {
                 column += std::string(i == 0 ? " " : "|") + option.choices[i];
             break;
         case OptionKind::File:
-            column += " FILE";
+            column += std::string(" ") + (option.placeholder ? option.placeholder : "FILE");
             break;
         case OptionKind::Value:
             column += std::string(" ") + (option.placeholder ? option.placeholder : "VALUE");

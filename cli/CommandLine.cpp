@@ -30,6 +30,7 @@ std::string BaseRecord(const std::vector<GivenOption>& given, const UnitsRead& u
             {job->value, "inputs." + jobRecord.refusal->strName, RefusalReasonText(*jobRecord.refusal)});
     record = jobRecord.record;
     site.job = std::move(std::get<JobFile>(read));
+    site.strJobPath = job->value;
     if (units.units) SwitchUnits(record, *units.units);
     return "";
 }

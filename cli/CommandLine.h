@@ -39,6 +39,7 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args, std::time_
 struct SiteOptionsRead {
     FormRecord record;           // the inputs as the form would hold them, in the chosen unit system
     std::optional<JobFile> job;  // the --job file read (the last one given), as the file holds it
+    std::string strJobPath;      // its name as given
     std::string strError;        // when refused: one line naming the option, the value and what is allowed
 };
 
