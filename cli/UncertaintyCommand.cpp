@@ -37,8 +37,8 @@ std::span<const OptionInfo> UncertaintyOptions() {
         CommandOption("samples", OptionKind::Value, "how many samples to draw", "2 to 1000000 (default 1000)",
                       "N"),
         CommandOption("seed", OptionKind::Value, "the seed of the random draws",
-                      "0 to 18446744073709551615, or random for a seed drawn afresh (default\n"
-                      "20240917); the same seed gives the same samples and figures on any machine",
+                      "0 to 18446744073709551615, or random for a seed drawn afresh\n"
+                      "(default 20240917); the same seed gives the same samples and figures",
                       "S"),
         CommandOption("spread-air", OptionKind::Value, "air temperature spread, +-",
                       "0 to 100 C or 0 to 180 F (default 2 C, 3.6 F)", "X"),
