@@ -186,7 +186,7 @@ std::string LiftsOfJob(const JobFile& job, const std::string& strPath, UnitSyste
     double dNext = 0.0;
     if (!settings.nextLiftTemp && !lifts.strNextLiftTemp.empty() &&
         ParseFieldDouble(lifts.strNextLiftTemp, &dNext))
-        settings.nextLiftTemp = converted(dNext, true);
+        settings.nextLiftTemp = FieldValueAsShown(converted(dNext, true));
     return "";
 }
 

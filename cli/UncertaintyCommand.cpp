@@ -1,4 +1,6 @@
+#include <array>
 #include <charconv>
+#include <optional>
 
 #include "CliSubcommands.h"
 #include "StudyCommand.h"
@@ -29,6 +31,10 @@ constexpr SpreadOption kSpreadOptions[kUncertainInputCount] = {
     {"spread-surface", UncertainInput::SurfaceTemp, true, &UncertaintySpreads::dSurfaceTempC},
     {"spread-lift", UncertainInput::LiftThickness, false, &UncertaintySpreads::dLiftPercent},
 };
+
+// The spreads as given, in the chosen units, so that a spread of 5.4 F is written back as 5.4 and not as
+// 5.4 / 1.8 * 1.8; none for a spread left at its default.
+using GivenSpreads = std::array<std::optional<double>, kUncertainInputCount>;
 
 double PerCelsius(UnitSystem units) { return units == UnitSystem::English ? kFahrenheitPerCelsius : 1.0; }
 
@@ -96,7 +102,7 @@ std::string ReadSeed(const GivenOption& given, UncertaintyRequest& request) {
 }
 
 std::string ReadUncertaintyOption(const GivenOption& given, const FormRecord& record,
-                                  UncertaintyRequest& request) {
+                                  UncertaintyRequest& request, GivenSpreads& givenSpreads) {
     const std::string_view name = given.option->name;
     if (name == "samples") {
         int nSamples = 0;
@@ -109,7 +115,8 @@ std::string ReadUncertaintyOption(const GivenOption& given, const FormRecord& re
         return ReadNumberValue(given, 0.0, kLongestMinimumWindow, "0 to 120 minutes",
                                &request.dMinimumWindow);
     const UnitSystem units = UnitSystemOfCode(record.inputs.m_nUnits);
-    for (const SpreadOption& spread : kSpreadOptions) {
+    for (std::size_t k = 0; k < kUncertainInputCount; ++k) {
+        const SpreadOption& spread = kSpreadOptions[k];
         if (name != spread.name) continue;
         // A temperature spread is a difference: 1 C is 1.8 F, with no offset.
         const double dPer = spread.bTemperature ? PerCelsius(units) : 1.0;
@@ -122,6 +129,7 @@ std::string ReadUncertaintyOption(const GivenOption& given, const FormRecord& re
             !error.empty())
             return error;
         request.spreads.*spread.pValue = dValue / dPer;
+        givenSpreads[k] = dValue;
         return "";
     }
     return "";
@@ -139,7 +147,8 @@ const char* InputUnit(UncertainInput input, int u) {
     return kTemperatureUnit[u];
 }
 
-CliDocument UncertaintyDocument(const UncertaintyRequest& request, const UncertaintyResult& result) {
+CliDocument UncertaintyDocument(const UncertaintyRequest& request, const GivenSpreads& givenSpreads,
+                                const UncertaintyResult& result) {
     const UnitSystem units = DisplayUnitsOfCode(request.base.m_nUnits);
     const int u = UnitCode(units);
     CliDocument document;
@@ -185,7 +194,7 @@ CliDocument UncertaintyDocument(const UncertaintyRequest& request, const Uncerta
         const SpreadOption& spread = kSpreadOptions[k];
         const double dPer = spread.bTemperature ? PerCelsius(units) : 1.0;
         spreads.rows.push_back({TextCell(UncertainInputName(spread.input)),
-                                NumberCell(request.spreads.*spread.pValue * dPer),
+                                NumberCell(givenSpreads[k].value_or(request.spreads.*spread.pValue * dPer)),
                                 TextCell(spread.bTemperature ? kTemperatureUnit[u] : "%"),
                                 WholeCell(static_cast<long long>(result.clamped[k]))});
     }
@@ -214,9 +223,10 @@ CliDocument UncertaintyDocument(const UncertaintyRequest& request, const Uncerta
 
 CliOutcome RunUncertaintyCommand(const std::vector<std::string>& args, const CliEnvironment& env) {
     UncertaintyRequest request;
+    GivenSpreads givenSpreads;
     const StudyArguments arguments = ReadStudyArguments(
         args, UncertaintyOptions(), env.now, [&](const GivenOption& given, FormRecord& record) {
-            return ReadUncertaintyOption(given, record, request);
+            return ReadUncertaintyOption(given, record, request, givenSpreads);
         });
     if (!arguments.strError.empty()) return StudyRefused(arguments.strError);
     if (arguments.action == CliAction::Help) return {kExitDone, UncertaintyUsageText(), ""};
@@ -224,5 +234,5 @@ CliOutcome RunUncertaintyCommand(const std::vector<std::string>& args, const Cli
     request.base = arguments.record.inputs;
     const UncertaintyResult result = RunUncertainty(request);
     if (result.outcome != StudyOutcome::Done) return StudyRefused(result.fault.strMessage);
-    return StudyOutput(arguments, UncertaintyDocument(request, result));
+    return StudyOutput(arguments, UncertaintyDocument(request, givenSpreads, result));
 }
