@@ -157,7 +157,7 @@ CliDocument UncertaintyDocument(const UncertaintyRequest& request, const GivenSp
     document.facts.push_back(InputsFact(request.base, true, true, {}));
     document.facts.push_back(UnitsFact(request.base));
     document.facts.push_back({"method", "Method", TextCell(result.pszSampling)});
-    document.facts.push_back({"percentile_rule", "Percentiles", TextCell(result.pszPercentileRule)});
+    document.facts.push_back({"percentile_rule", "Percentile rule", TextCell(result.pszPercentileRule)});
     document.facts.push_back({"samples", "Samples", WholeCell(static_cast<long long>(result.nSamples))});
     document.facts.push_back({"seed", "Seed", UnsignedCell(result.nSeed)});
     const WindowFigures& nominal = result.nominal;
