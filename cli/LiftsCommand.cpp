@@ -16,7 +16,7 @@
 namespace {
 
 constexpr const char* kLiftKeys = "at, lift, delivery, mix, pg-high, pg-low";
-constexpr const char* kLiftSpecAllowed = "at=MIN,lift=X,delivery=Y[,mix=..,pg-high=..,pg-low=..]";
+constexpr const char* kAddLiftAllowed = "at=MIN,lift=X,delivery=Y[,mix=..,pg-high=..,pg-low=..]";
 
 std::span<const OptionInfo> LiftsOptions() {
     static const std::vector<OptionInfo> table = StudyOptionTable({
@@ -93,16 +93,16 @@ std::optional<InputRefusal> ReadLiftValues(const std::vector<NamedValue>& values
 
 // "--add-lift 2 delivery \"abc\": not a number; allowed 65.56 to 157.2 C".
 std::string ReadAddLift(const GivenOption& given, const FormRecord& record, LiftsSettings& settings) {
-    if (given.bMissing) return std::string("--add-lift: missing value; allowed ") + kLiftSpecAllowed;
+    if (given.bMissing) return std::string("--add-lift: missing value; allowed ") + kAddLiftAllowed;
     const std::string name = "--add-lift " + std::to_string(settings.lifts.size() + 1);
-    const std::string_view spec = given.value;
-    if (spec.empty()) return name + " \"\": no values; allowed " + kLiftSpecAllowed;
+    const std::string_view liftText = given.value;
+    if (liftText.empty()) return name + " \"\": no values; allowed " + kAddLiftAllowed;
     LiftGiven lift;
     std::vector<NamedValue> values;
     std::size_t nStart = 0;
-    while (nStart <= spec.size()) {
-        const std::size_t nEnd = std::min(spec.find(',', nStart), spec.size());
-        const std::string_view part = spec.substr(nStart, nEnd - nStart);
+    while (nStart <= liftText.size()) {
+        const std::size_t nEnd = std::min(liftText.find(',', nStart), liftText.size());
+        const std::string_view part = liftText.substr(nStart, nEnd - nStart);
         nStart = nEnd + 1;
         const std::size_t nEquals = part.find('=');
         if (nEquals == std::string_view::npos)
