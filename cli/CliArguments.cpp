@@ -1,5 +1,7 @@
 #include "CliArguments.h"
 
+#include "FieldText.h"
+#include "InputValues.h"
 #include "QuotedText.h"
 
 namespace {
@@ -19,6 +21,13 @@ std::string ChoiceAllowed(const OptionInfo& option) {
     for (int i = 0; i < option.nChoices; ++i)
         allowed += std::string(i == 0 ? "" : " or ") + option.choices[i];
     return allowed;
+}
+
+// A form field reads no more than 31 characters; a longer value is refused rather than read as another.
+constexpr std::size_t kNumberTextLimit = 31;
+
+std::string MissingValue(const GivenOption& given, const std::string& allowed) {
+    return std::string("--") + given.option->name + ": missing value; allowed " + allowed;
 }
 
 }  // namespace
@@ -108,4 +117,43 @@ std::string CheckCliValue(const GivenOption& given, FormRecord& record) {
 
 NamedValue AsNamedValue(const GivenOption& given) {
     return {given.option->name, given.value, given.bMissing};
+}
+
+std::string ReadWholeValue(const GivenOption& given, int nMin, int nMax, const std::string& allowed,
+                           int* pValue) {
+    if (given.bMissing) return MissingValue(given, allowed);
+    int nValue = 0;
+    if (given.value.size() > kNumberTextLimit || !ParseFieldInt(given.value, &nValue))
+        return OptionRefusal(*given.option, given.value, "not a whole number", allowed);
+    if (nValue < nMin || nValue > nMax)
+        return OptionRefusal(*given.option, given.value, "out of range", allowed);
+    *pValue = nValue;
+    return "";
+}
+
+std::string ReadNumberValue(const GivenOption& given, double dMin, double dMax, const std::string& allowed,
+                            double* pValue) {
+    if (given.bMissing) return MissingValue(given, allowed);
+    if (given.value.size() > kNumberTextLimit)
+        return OptionRefusal(*given.option, given.value, "too long, at most 31 characters are read", allowed);
+    double dValue = 0.0;
+    if (!ParseFieldDouble(given.value, &dValue))
+        return OptionRefusal(*given.option, given.value, "not a number", allowed);
+    if (!(dValue >= dMin && dValue <= dMax))
+        return OptionRefusal(*given.option, given.value, "out of range", allowed);
+    *pValue = dValue;
+    return "";
+}
+
+std::string ReadClockValue(const GivenOption& given, int nMin, int nMax, const std::string& allowed,
+                           int* pMinuteOfDay) {
+    if (given.bMissing) return MissingValue(given, allowed);
+    ClockTime time{};
+    if (!ParseClockTime(given.value, &time))
+        return OptionRefusal(*given.option, given.value, "not a time", allowed);
+    const int nMinute = time.nHour * 60 + time.nMinute;
+    if (nMinute < nMin || nMinute > nMax)
+        return OptionRefusal(*given.option, given.value, "out of range", allowed);
+    *pMinuteOfDay = nMinute;
+    return "";
 }

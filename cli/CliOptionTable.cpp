@@ -33,6 +33,13 @@ std::vector<OptionInfo> MakeCliOptions() {
 
 }  // namespace
 
+OptionInfo CommandOption(const char* name, OptionKind kind, const char* meaning, const char* details,
+                         const char* placeholder) {
+    OptionInfo option = CliOnly(name, kind, meaning, details);
+    option.placeholder = placeholder;
+    return option;
+}
+
 OptionInfo InputOptionInfo(const InputOption& input) {
     OptionKind kind = OptionKind::Time;
     switch (input.kind) {
@@ -65,4 +72,3 @@ const OptionInfo* FindOption(std::span<const OptionInfo> table, std::string_view
     }
     return nullptr;
 }
-

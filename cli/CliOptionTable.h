@@ -18,6 +18,7 @@ enum class OptionKind {
     Choice,   // one of a few words: --format report|json
     File,     // a file name, not empty
     Flag,     // takes no value and is simply present: --curves
+    Value,    // a subcommand's own value, read by that subcommand (CliArguments.h): --every 30
     Help,     // takes no value and ends the reading: show the usage
     Version,  // takes no value and ends the reading: show the version
 };
@@ -31,7 +32,8 @@ struct OptionInfo {
     const char* const* choices;  // Choice: the words taken, the first the default
     int nChoices;                // Choice: how many
     const char* problem;         // Choice: the reason a refusal gives ("not a format")
-    const char* details;         // Choice, File, Flag: the usage text's details; nullptr for none
+    const char* details;         // Choice, File, Flag, Value: the usage text's details; nullptr for none
+    const char* placeholder = nullptr;  // Value, File: what the usage text shows after the name ("MIN")
 };
 
 // Whether the option is one of the calculation's inputs (read by the inputs library).
@@ -39,6 +41,10 @@ constexpr bool IsInputKind(OptionKind kind) {
     return kind == OptionKind::Units || kind == OptionKind::Number || kind == OptionKind::List ||
            kind == OptionKind::Date || kind == OptionKind::Time;
 }
+
+// An entry for an option that is not an input (a subcommand's own, --format, --output, --help).
+OptionInfo CommandOption(const char* name, OptionKind kind, const char* meaning, const char* details,
+                         const char* placeholder = nullptr);
 
 // The table entry of an input of InputOptions(), with a shorter meaning when one is given.
 OptionInfo InputOptionInfo(const InputOption& input);
@@ -48,4 +54,3 @@ std::span<const OptionInfo> CliOptions();
 
 // The option of that name (without "--") in a table, or nullptr when there is none.
 const OptionInfo* FindOption(std::span<const OptionInfo> table, std::string_view name);
-

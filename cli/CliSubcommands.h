@@ -24,3 +24,7 @@ const CliSubcommand* FindSubcommand(std::string_view name);
 
 // The subcommands, one function each.
 CliOutcome RunBatchCommand(const std::vector<std::string>& args, const CliEnvironment& env);
+CliOutcome RunPlanCommand(const std::vector<std::string>& args, const CliEnvironment& env);
+CliOutcome RunUncertaintyCommand(const std::vector<std::string>& args, const CliEnvironment& env);
+CliOutcome RunCalibrateCommand(const std::vector<std::string>& args, const CliEnvironment& env);
+CliOutcome RunLiftsCommand(const std::vector<std::string>& args, const CliEnvironment& env);

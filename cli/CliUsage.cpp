@@ -33,7 +33,10 @@ std::string OptionColumn(const OptionInfo& option) {
                 column += std::string(i == 0 ? " " : "|") + option.choices[i];
             break;
         case OptionKind::File:
-            column += " FILE";
+            column += std::string(" ") + (option.placeholder ? option.placeholder : "FILE");
+            break;
+        case OptionKind::Value:
+            column += std::string(" ") + (option.placeholder ? option.placeholder : "VALUE");
             break;
         case OptionKind::Flag:
         case OptionKind::Help:
@@ -109,6 +112,7 @@ std::string Details(const OptionInfo& option) {
         case OptionKind::Choice:
         case OptionKind::File:
         case OptionKind::Flag:
+        case OptionKind::Value:
             return IndentedDetails(option.details);
         case OptionKind::Help:
         case OptionKind::Version:

@@ -12,7 +12,8 @@ bool Named(const GivenOption& given, std::string_view name) { return given.optio
 // The record the options are applied to: the job's when one is given, else a fresh form. Returns an
 // error text, or "" when the record was made.
 std::string BaseRecord(const std::vector<GivenOption>& given, const UnitsRead& units, std::time_t now,
-                       FormRecord& record) {
+                       SiteOptionsRead& site) {
+    FormRecord& record = site.record;
     const GivenOption* job = nullptr;
     for (const GivenOption& option : given)
         if (Named(option, "job")) job = &option;
@@ -21,20 +22,22 @@ std::string BaseRecord(const std::vector<GivenOption>& given, const UnitsRead& u
         return "";
     }
     if (std::string error = CheckCliValue(*job, record); !error.empty()) return error;
-    const JobFileRead read = ReadJobFile(job->value);
+    JobFileRead read = ReadJobFile(job->value);
     if (const auto* error = std::get_if<JobFileError>(&read)) return JobFileErrorText(*error);
     const InputsRead jobRecord = RecordFromJob(std::get<JobFile>(read), now);
     if (jobRecord.refusal)
         return JobFileErrorText(
             {job->value, "inputs." + jobRecord.refusal->strName, RefusalReasonText(*jobRecord.refusal)});
     record = jobRecord.record;
+    site.job = std::move(std::get<JobFile>(read));
+    site.strJobPath = job->value;
     if (units.units) SwitchUnits(record, *units.units);
     return "";
 }
 
-// The options that are not inputs: the job (read before all), the format and the output.
-std::string ApplyCliOption(const GivenOption& given, CliRequest& request) {
-    if (std::string error = CheckCliValue(given, request.record); !error.empty()) return error;
+// The options that are neither inputs nor the job: the format and the output.
+std::string ApplyCliOption(const GivenOption& given, FormRecord& record, CliRequest& request) {
+    if (std::string error = CheckCliValue(given, record); !error.empty()) return error;
     if (Named(given, "format")) {
         request.format = given.value == "json" ? CliFormat::Json : CliFormat::Report;
     } else if (Named(given, "output")) {
@@ -46,6 +49,41 @@ std::string ApplyCliOption(const GivenOption& given, CliRequest& request) {
 
 }  // namespace
 
+SiteOptionsRead ReadSiteOptions(const std::vector<GivenOption>& given, std::time_t now,
+                                const OtherOptionReader& other) {
+    SiteOptionsRead site;
+    // The unit system comes first: every number given is read in it. The last --units given counts.
+    std::vector<NamedValue> inputs;
+    for (const GivenOption& option : given)
+        if (IsInputKind(option.option->kind)) inputs.push_back(AsNamedValue(option));
+    const UnitsRead units = ReadUnitSystem(inputs);
+    if (units.refusal) {
+        site.strError = OptionRefusalText(*units.refusal);
+        return site;
+    }
+    site.strError = BaseRecord(given, units, now, site);
+    if (!site.strError.empty()) return site;
+
+    // The first refusal in argument order is reported.
+    InputApplier applier(site.record);
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const GivenOption& option = given[i];
+        if (IsInputKind(option.option->kind)) {
+            if (auto refusal = applier.Apply(AsNamedValue(option), i)) {
+                site.strError = OptionRefusalText(*refusal);
+                return site;
+            }
+        } else if (Named(option, "job")) {
+            site.strError = CheckCliValue(option, site.record);
+        } else {
+            site.strError = other(option, site.record);
+        }
+        if (!site.strError.empty()) return site;
+    }
+    if (auto refusal = applier.Finish()) site.strError = OptionRefusalText(*refusal);
+    return site;
+}
+
 CliParseResult ParseCommandLine(const std::vector<std::string>& args, std::time_t now) {
     CliParseResult result;
     CollectedOptions collected = CollectOptions(args, CliOptions());
@@ -56,37 +94,13 @@ CliParseResult ParseCommandLine(const std::vector<std::string>& args, std::time_
         result.bOk = true;
         return result;
     }
-
-    // The unit system comes first: every number given is read in it. The last --units given counts.
-    std::vector<NamedValue> inputs;
-    for (const GivenOption& given : collected.given)
-        if (IsInputKind(given.option->kind)) inputs.push_back(AsNamedValue(given));
-    const UnitsRead units = ReadUnitSystem(inputs);
-    if (units.refusal) {
-        result.strError = OptionRefusalText(*units.refusal);
-        return result;
-    }
-    FormRecord& record = result.request.record;
-    result.strError = BaseRecord(collected.given, units, now, record);
+    SiteOptionsRead site =
+        ReadSiteOptions(collected.given, now, [&](const GivenOption& given, FormRecord& record) {
+            return ApplyCliOption(given, record, result.request);
+        });
+    result.strError = std::move(site.strError);
     if (!result.strError.empty()) return result;
-
-    // The first refusal in argument order is reported.
-    InputApplier applier(record);
-    for (std::size_t i = 0; i < collected.given.size(); ++i) {
-        const GivenOption& given = collected.given[i];
-        if (IsInputKind(given.option->kind)) {
-            if (auto refusal = applier.Apply(AsNamedValue(given), i)) {
-                result.strError = OptionRefusalText(*refusal);
-                return result;
-            }
-        } else if (result.strError = ApplyCliOption(given, result.request); !result.strError.empty()) {
-            return result;
-        }
-    }
-    if (auto refusal = applier.Finish()) {
-        result.strError = OptionRefusalText(*refusal);
-        return result;
-    }
+    result.request.record = std::move(site.record);
     result.bOk = true;
     return result;
 }
