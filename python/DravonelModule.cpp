@@ -102,26 +102,22 @@ std::string CalculateCall(const py::dict& keywords) {
     return WriteJsonResult(inputs, RunCalculation(inputs));
 }
 
-// A column's cells as texts. NumPy arrays of numbers are read without a Python object a cell.
-std::vector<std::string> ColumnCells(py::handle column) {
-    std::vector<std::string> cells;
+// A column's cells: NumPy arrays of numbers as numbers, read into text only when their rows are read,
+// without the GIL; any other column a text a cell (CellText).
+TableCells ColumnCells(py::handle column) {
     if (py::isinstance<py::array>(column)) {
         const py::array array = py::reinterpret_borrow<py::array>(column);
         const char kind = array.dtype().kind();
         if (array.ndim() == 1 && kind == 'f') {
             const py::array_t<double, py::array::forcecast> doubles(array);  // kept while read
-            const auto values = doubles.unchecked<1>();
-            for (py::ssize_t i = 0; i < values.shape(0); ++i)
-                cells.push_back(std::isnan(values(i)) ? std::string() : ShortestText(values(i)));
-            return cells;
+            return std::vector<double>(doubles.data(), doubles.data() + doubles.size());
         }
         if (array.ndim() == 1 && kind == 'i') {
             const py::array_t<long long, py::array::forcecast> integers(array);  // kept while read
-            const auto values = integers.unchecked<1>();
-            for (py::ssize_t i = 0; i < values.shape(0); ++i) cells.push_back(std::to_string(values(i)));
-            return cells;
+            return std::vector<long long>(integers.data(), integers.data() + integers.size());
         }
     }
+    std::vector<std::string> cells;
     for (py::handle cell : py::iter(column)) cells.push_back(CellText(cell));
     return cells;
 }
@@ -181,14 +177,22 @@ py::dict RunBatchCall(const std::vector<std::string>& names, const py::list& col
                               ": not a thread count; allowed 0 (every core) or more");
     std::vector<TextColumn> table;
     for (std::size_t i = 0; i < names.size(); ++i) table.push_back({names[i], ColumnCells(columns[i])});
-    // The rows are read without the GIL. The clock is read once, for every row that leaves out its date or
-    // time.
+    // The clock is read once, for every row that leaves out its date or time.
     const std::time_t now = std::time(nullptr);
-    TableInputs read;
-    {
-        py::gil_scoped_release release;
-        read = ReadTextTable(table, nRows, now, nThreads);
-    }
+    struct Answers {
+        TableInputs read;
+        ScenarioResults results;
+    };
+    const Answers answers = RunWithoutGil<Answers>([&](std::stop_token stop) {
+        Answers done{ReadTextTable(table, nRows, now, nThreads, stop), {}};
+        if (done.read.inputs.size() == nRows && !done.read.bStopped) {
+            ScenarioOptions options;
+            options.nThreads = nThreads;
+            done.results = RunScenarios(done.read.inputs, options, {}, stop);
+        }
+        return done;
+    });
+    const TableInputs& read = answers.read;
     if (read.columnRefusal) throw py::value_error(*read.columnRefusal);
     if (read.nRefusedCells > 0) {
         const py::list labelList = labels.is_none() ? py::list() : py::list(labels);
@@ -197,11 +201,8 @@ py::dict RunBatchCall(const std::vector<std::string>& names, const py::list& col
                                            : std::to_string(nRow);
         }));
     }
-    ScenarioOptions options;
-    options.nThreads = nThreads;
-    const ScenarioResults results = RunWithoutGil<ScenarioResults>(
-        [&](std::stop_token stop) { return RunScenarios(read.inputs, options, {}, stop); });
-    if (results.bCancelled) throw std::runtime_error("the batch was stopped");
+    if (read.bStopped || answers.results.bCancelled) throw std::runtime_error("the batch was stopped");
+    const ScenarioResults& results = answers.results;
     return BatchResultColumns(read.inputs, results);
 }
 
@@ -232,7 +233,7 @@ std::vector<HourlyWeather> ReadWeather(const py::object& weather, UnitSystem uni
         throw py::type_error(
             "weather: a file name, a pandas DataFrame or a dict of columns was expected, not " +
             py::str(py::type::of(weather).attr("__name__")).cast<std::string>());
-    std::vector<std::vector<std::string>> cells;
+    std::vector<TableCells> cells;
     for (std::string_view name : kWeatherColumns) {
         if (!weather.contains(py::str(std::string(name))))
             throw py::value_error("--weather: the table has no column \"" + std::string(name) +
@@ -249,12 +250,15 @@ std::vector<HourlyWeather> ReadWeather(const py::object& weather, UnitSystem uni
     std::vector<std::string> labels;
     if (bFrame)
         for (py::handle label : weather.attr("index")) labels.push_back(py::str(label).cast<std::string>());
-    for (std::size_t i = labels.size(); i < cells[0].size(); ++i) labels.push_back(std::to_string(i));
+    std::size_t nRows = 0;
+    for (const TableCells& column : cells)
+        nRows = std::max(nRows, std::visit([](const auto& values) { return values.size(); }, column));
+    for (std::size_t i = labels.size(); i < nRows; ++i) labels.push_back(std::to_string(i));
 
     std::string text = "hour,air,wind,sky\n";
-    for (std::size_t nRow = 0; nRow < cells[0].size(); ++nRow) {
+    for (std::size_t nRow = 0; nRow < nRows; ++nRow) {
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            const std::string cell = nRow < cells[c].size() ? cells[c][nRow] : std::string();
+            const std::string cell = TableCellText(cells[c], nRow);
             // The weather text has no quoting: a comma or line end would split the row.
             if (cell.find_first_of(",\r\n") != std::string::npos)
                 throw py::value_error("--weather row " + labels[nRow] + ": " +
@@ -431,9 +435,10 @@ std::vector<NamedText> LiftValues(py::handle lift) {
         throw py::type_error("add_lift: a lift is a dict or a text \"at=MIN,lift=X,delivery=Y\", not " +
                              py::str(py::type::of(lift).attr("__name__")).cast<std::string>());
     std::vector<NamedText> values;
+    // A missing value (None, NaN, as a table's row holds it) is a value left out.
     for (const auto& [key, value] : lift.cast<py::dict>())
-        if (!value.is_none())
-            values.push_back({OptionName(py::str(key).cast<std::string>()), ValueText(value)});
+        if (std::string text = CellText(value); !text.empty())
+            values.push_back({OptionName(py::str(key).cast<std::string>()), std::move(text)});
     return values;
 }
 

@@ -1,9 +1,9 @@
 #include "PyValues.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "InputOptions.h"
+#include "TableRun.h"
 
 namespace {
 
@@ -11,16 +11,9 @@ bool IsSiteName(std::string_view name) { return name == "job" || FindInputOption
 
 }  // namespace
 
-std::string ShortestText(double dValue) {
-    if (dValue == 0.0) dValue = 0.0;  // -0.0 reads as a zero typed without its leading digit
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, dValue);
-    return ec == std::errc() ? std::string(buffer, end) : std::string("nan");
-}
-
 std::string ValueText(py::handle value) {
     if (PyUnicode_Check(value.ptr())) return value.cast<std::string>();
-    if (PyFloat_Check(value.ptr())) return ShortestText(PyFloat_AsDouble(value.ptr()));
+    if (PyFloat_Check(value.ptr())) return ShortestNumberText(PyFloat_AsDouble(value.ptr()));
     // Kept for the life of the process: a Python object must not be released after the interpreter ends.
     static const py::object& timeType = *new py::object(py::module_::import("datetime").attr("time"));
     if (py::isinstance(value, timeType) && value.attr("second").cast<int>() == 0 &&
@@ -52,8 +45,9 @@ std::vector<NamedText> CallOptions::OtherTexts() const {
 }
 
 py::object CallOptions::Other(std::string_view name) const {
-    for (const auto& [other, value] : others)
-        if (other == name) return value;
+    // The last one given counts, as on the command line.
+    for (auto it = others.rbegin(); it != others.rend(); ++it)
+        if (it->first == name) return it->second;
     return py::object();
 }
 

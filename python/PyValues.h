@@ -19,9 +19,6 @@
 
 namespace py = pybind11;
 
-// The shortest text that reads back to the same double ("10", "0.1", "1e-05"), -0.0 as "0".
-std::string ShortestText(double dValue);
-
 // The text a Python value stands for, as it would be typed after an option: a str as it is; a float as the
 // shortest text that reads back to the same double ("10", "0.1", "1e-05"; -0.0 as "0", so that a zero is
 // not refused for its sign; NaN and infinities as "nan" and "inf", which are refused as not a number); a
@@ -46,7 +43,7 @@ struct CallOptions {
 
     // The texts of the others, for the readers of StudyOptions.h.
     std::vector<NamedText> OtherTexts() const;
-    // The other of that name, or an empty object.
+    // The last other of that name, or an empty object.
     py::object Other(std::string_view name) const;
 };
 CallOptions SplitCallOptions(const py::dict& keywords, const char* function,

@@ -176,10 +176,11 @@ def lifts(**options):
     """Several lifts placed one on another: each lift's window and when the next may go on it.
 
     Options beside the inputs: add_lift, one lift or a list of them, bottom first, each a dict or a
-    text "at=MIN,lift=X,delivery=Y[,mix=..,pg-high=..,pg-low=..]" (at: whole minutes after the first
-    lift's laydown, 0 for the first; values left out take the site's); next_lift_temp, the mat mean
-    a lift must fall below before the next goes on (60 C or 140 F); curves (True: each lift's
-    curve). Without add_lift, the lifts of the job file given with job are run.
+    text "at=MIN,lift=X,delivery=Y[,mix=..,pg-high=..,pg-low=..]", or a DataFrame with a row per lift
+    (at: whole minutes after the first lift's laydown, 0 for the first; values left out, None or NaN,
+    take the site's); next_lift_temp, the mat mean a lift must fall below before the next goes on
+    (60 C or 140 F); curves (True: each lift's curve). Without add_lift, the lifts of the job file
+    given with job are run (in the job's units).
 
     Returns a dict: next_lift_temp, settled, failed_step_minutes, column_minutes; lifts, a
     DataFrame one row per lift: number, placed, at, laid (its clock time), mix, pg-high, pg-low,
@@ -187,8 +188,10 @@ def lifts(**options):
     (minutes after its laydown; NaN when not within its run) and next_lift_at (clock time); with
     curves, curves: a DataFrame lift, time (minutes after that lift's laydown), temp_c.
     """
-    result = _dravonel.lifts(options)
     pandas = _pandas()
+    if isinstance(options.get("add_lift"), pandas.DataFrame):
+        options["add_lift"] = options["add_lift"].to_dict("records")
+    result = _dravonel.lifts(options)
     result["lifts"] = pandas.DataFrame(result["lifts"])
     if "curves" in result:
         result["curves"] = pandas.DataFrame(result["curves"])

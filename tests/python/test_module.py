@@ -3,6 +3,8 @@ numbers to the last bit and the same refusals word for word."""
 import datetime
 import json
 import os
+import signal
+import threading
 
 import numpy
 import pandas
@@ -141,3 +143,12 @@ def test_run_batch_refuses_as_the_batch_subcommand(tmp_path, csv):
     with pytest.raises(ValueError) as refused:
         dravonel.run_batch(table)
     assert str(refused.value) == "\n".join(expected)
+
+
+def test_ctrl_c_stops_a_batch_and_leaves_the_module_usable(seeded_batch):
+    table = pandas.read_csv(seeded_batch[0])
+    large = pandas.concat([table] * 400, ignore_index=True)  # far longer than the timer's delay
+    threading.Timer(0.2, signal.raise_signal, (signal.SIGINT,)).start()
+    with pytest.raises(KeyboardInterrupt):
+        dravonel.run_batch(large)
+    assert len(dravonel.run_batch(table.head(2))) == 2

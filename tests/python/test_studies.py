@@ -114,3 +114,21 @@ def test_study_site_is_read_as_the_command_line_reads_it(call):
 def test_study_names_an_option_of_another_study():
     with pytest.raises(TypeError, match="'samples'"):
         dravonel.plan(samples=10)
+
+
+JOB_WITH_LIFTS = """{"format": "dravonel-job", "version": 1, "units": "si",
+ "inputs": {"air": "10", "wind": "10", "date": "2026-06-15", "time": "12:00"},
+ "lifts": {"next-lift-temp": "70", "lifts": [{"at": "0", "lift": "50", "delivery": "150", "mix": "SMA"},
+                                            {"at": "40", "lift": "40", "delivery": "145"}]}}"""
+
+
+def test_lifts_of_a_job_file_are_run_in_its_units(tmp_path):
+    job = tmp_path / "two-lifts.dravonel"
+    job.write_text(JOB_WITH_LIFTS)
+    from_job = dravonel.lifts(job=job)
+    given = dravonel.lifts(job=job, next_lift_temp=70, add_lift=[dict(at=0, lift=50, delivery=150, mix="SMA"),
+                                                                 dict(at=40, lift=40, delivery=145)])
+    pandas.testing.assert_frame_equal(from_job.pop("lifts"), given.pop("lifts"))
+    assert from_job == given
+    with pytest.raises(ValueError, match="the job's lifts are in si units"):
+        dravonel.lifts(job=job, units="english")
