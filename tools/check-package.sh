@@ -25,6 +25,10 @@ for dependency in libc6 libqt6widgets6 qt6-qpa-plugins; do
   [[ ", $depends" == *", $dependency "* || ", $depends," == *", $dependency,"* ]] ||
     problem "Depends lacks $dependency (is dpkg-shlibdeps from dpkg-dev installed?)"
 done
+# The Python module is built for one interpreter version.
+for dependency in "python3 (>= 3.11)" "python3 (<< 3.12)"; do
+  [[ ", $depends," == *", $dependency,"* ]] || problem "Depends lacks $dependency"
+done
 
 echo "== contents"
 dpkg-deb -c "$deb" | tee "$work/contents.txt"
@@ -46,6 +50,9 @@ expected=(/usr/bin/dravonel /usr/bin/dravonel-cli
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
+python_dir=/usr/lib/python3/dist-packages/dravonel
+extension_suffix=$(/usr/bin/python3 -c 'import sysconfig; print(sysconfig.get_config_var("EXT_SUFFIX"))')
+expected+=("$python_dir/__init__.py" "$python_dir/_dravonel$extension_suffix")
 for path in "${expected[@]}"; do
   has "$path" || problem "the package lacks $path"
 done
@@ -78,6 +85,15 @@ short_version=$(echo "$version" | cut -d. -f1,2)
 cli_version=$("$root/usr/bin/dravonel-cli" --version) || problem "the packaged dravonel-cli --version failed"
 echo "$cli_version"
 [ "$cli_version" = "dravonel-cli $short_version" ] || problem "the packaged dravonel-cli prints \"$cli_version\""
+
+echo "== installed Python module"
+python_check='import dravonel; r = dravonel.calculate(units="si", air=10, date="2026-06-15", time="12:00"); print("dravonel", dravonel.__version__, "stop", r["stop_time"], "min")'
+if python_line=$(PYTHONPATH="$root/usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c "$python_check"); then
+  echo "$python_line"
+  [[ "$python_line" == "dravonel $version stop "* ]] || problem "the packaged Python module prints \"$python_line\""
+else
+  problem "the packaged Python module cannot be imported or run"
+fi
 
 echo "== lintian"
 if ! lintian --fail-on error --tag-display-limit 0 "$deb"; then

@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-b
   libhwy-dev libtbb-dev
   # job files are JSON
   nlohmann-json3-dev
+  # the Python module, its tables and its tests, and studies on a Dask cluster
+  python3-dev pybind11-dev python3-numpy python3-pandas python3-pytest python3-dask python3-distributed
   # the package: manual pages, icons, dependencies, its checks
   help2man librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the package on a clean Debian 12 made with debootstrap (minbase, so nothing of the project is
-# there), with apt-get as a user would, then runs both programs' --version and one calculation.
+# there), with apt-get as a user would, then runs both programs' --version, one calculation and the Python
+# module.
 # Needs root and the network; not part of the test suite or CI.
 # Usage: tools/try-package-in-chroot.sh [PACKAGE.deb]   (without one, tools/package.sh makes it)
 set -euo pipefail
@@ -50,6 +51,11 @@ echo "== one calculation (the report's results)"
 in_root env SOURCE_DATE_EPOCH=1781524800 dravonel-cli --units si --air 10 --wind 8 --sky 0 --latitude 45 \
   --lift 75 --delivery 150 --material 2 --surface 10 --date 2026-06-15 --time 12:00 >"$root/tmp/report.txt"
 grep -a "compaction" "$root/tmp/report.txt"
+echo "== the Python module: one calculation and a table of two (pandas comes as a recommended package)"
+in_root python3 -c 'import dravonel; print("dravonel", dravonel.__version__, "stop",
+  dravonel.calculate(units="si", air=10, date="2026-06-15", time="12:00")["stop_time"], "min")'
+in_root python3 -c 'import dravonel; print(dravonel.run_batch({"units": ["si", "english"], "air": [10, 50],
+  "date": ["2026-06-15"] * 2, "time": ["12:00"] * 2})[["units", "air", "stop_time", "notice"]])'
 echo "== the desktop program starts (offscreen, stopped after 5 s at its disclaimer)"
 status=0
 in_root timeout 5 dravonel -platform offscreen || status=$?
