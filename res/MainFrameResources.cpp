@@ -26,7 +26,7 @@ constexpr std::array kToolsMenu = {
     MenuItemResource{nullptr, 0},
     MenuItemResource{"Paving &Day Planner...", ID_TOOLS_PLANNER},
     MenuItemResource{"&Uncertainty...", ID_TOOLS_UNCERTAINTY},
-    MenuItemResource{"Ca&librate to Measured Temperature...", ID_TOOLS_CALIBRATE},
+    MenuItemResource{"Calibrate to &Measured Temperature...", ID_TOOLS_CALIBRATE},
     MenuItemResource{"&Lifts...", ID_TOOLS_LIFTS},
 };
 constexpr std::array kHelpMenu = {

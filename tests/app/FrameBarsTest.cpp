@@ -52,7 +52,7 @@ void FrameBarsTest::menuTextsInOrder() {
         QStringLiteral("&File: &New, &Open..., &Save, Save &As..., ---, E&xit"),
         QStringLiteral("&View: &Toolbar, &Status Bar"),
         QStringLiteral("&Tools: &Keep for Comparison, &Compare Scenarios..., ---, Paving &Day Planner..., "
-                       "&Uncertainty..., Ca&librate to Measured Temperature..., &Lifts..."),
+                       "&Uncertainty..., Calibrate to &Measured Temperature..., &Lifts..."),
         QStringLiteral("&Help: &Help Topics, ---, &About KELVANOR..."),
     };
     QCOMPARE(MenuOutline(*started.Frame().menuBar()), expected);
