@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CompactionWindow.h"
 #include "InputOptions.h"
 #include "JsonText.h"
 #include "NumberText.h"
@@ -11,18 +12,6 @@ namespace {
 
 constexpr const char* kResultColumns[] = {"stop_code",  "stop_time", "start_temp",
                                           "start_time", "window",    "notice"};
-
-const char* NoticeWord(CoolingNotice notice) {
-    switch (notice) {
-        case CoolingNotice::Slow:
-            return "slow";
-        case CoolingNotice::Rapid:
-            return "rapid";
-        case CoolingNotice::None:
-            break;
-    }
-    return "none";
-}
 
 void AppendCsvField(std::string& out, std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -101,7 +90,7 @@ void AppendBatchRow(std::string& out, BatchFormat format, const std::string* pId
         out += ',';
         AppendJsonNumber(out, dWindow);
         out += ',';
-        out += NoticeWord(summary.stop.notice);
+        out += NoticeName(summary.stop.notice);
         out += '\n';
         return;
     }
@@ -129,7 +118,7 @@ void AppendBatchRow(std::string& out, BatchFormat format, const std::string* pId
     AppendJsonKey(out, "window");
     AppendJsonNumber(out, dWindow);
     AppendJsonKey(out, "notice");
-    AppendJsonString(out, NoticeWord(summary.stop.notice));
+    AppendJsonString(out, NoticeName(summary.stop.notice));
     if (pCurve) {
         AppendJsonKey(out, "curve");
         out += '[';

@@ -24,12 +24,9 @@ std::span<const OptionInfo> BatchOptions() {
         table.push_back(
             BatchOption("output", OptionKind::File, "write to this file instead of standard output",
                         "the whole file or nothing; an existing file is replaced only when complete"));
-        OptionInfo format = BatchOption("format", OptionKind::Choice, "what to write",
-                                        "CSV with a header line, or one JSON object a line (default csv)");
-        format.choices = kBatchFormats;
-        format.nChoices = 2;
-        format.problem = "not a format";
-        table.push_back(format);
+        table.push_back(ChoiceOption("format", "what to write",
+                                     "CSV with a header line, or one JSON object a line (default csv)",
+                                     kBatchFormats, "not a format"));
         table.push_back(BatchOption("curves", OptionKind::Flag, "add each row's cooling curve (jsonl only)",
                                     "\"curve\": [[minutes, C], ...], the samples of the run"));
         table.push_back(BatchOption("help", OptionKind::Help, "show this text", nullptr));

@@ -1,7 +1,5 @@
-#include <cfloat>
-#include <cmath>
-
 #include "Calibration.h"
+#include "CalibrationArgs.h"
 #include "CliSubcommands.h"
 #include "StudyCommand.h"
 #include "WindowBatch.h"
@@ -11,18 +9,13 @@
 
 namespace {
 
-constexpr const char* kPlaces[] = {"surface", "mid-depth"};
-constexpr double kLatestMinute = 120.0;  // the model's run ends two hours after laydown
-
 std::span<const OptionInfo> CalibrateOptions() {
     static const std::vector<OptionInfo> table = [] {
-        OptionInfo where =
-            CommandOption("where", OptionKind::Choice, "where it was measured (required)",
-                          "surface: an infrared reading of the surface; mid-depth: a probe at\n"
-                          "half the lift's thickness");
-        where.choices = kPlaces;
-        where.nChoices = 2;
-        where.problem = "not a place";
+        const OptionInfo where =
+            ChoiceOption("where", "where it was measured (required)",
+                         "surface: an infrared reading of the surface; mid-depth: a probe "
+                         "at\nhalf the lift's thickness",
+                         kMeasurementPlaceWords, "not a place");
         return StudyOptionTable({
             CommandOption("measured", OptionKind::Value, "the temperature measured on the mat (required)",
                           "a number in the chosen units (C or F); refused, naming the nearest value the\n"
@@ -52,42 +45,13 @@ std::string CalibrateUsageText() {
         "Times are minutes after laydown.\n\n");
 }
 
-struct CalibrateSettings {
-    CalibrationRequest request;
-    bool bMeasured = false;
-    bool bAt = false;
-    bool bWhere = false;
-};
-
-std::string ReadCalibrateOption(const GivenOption& given, FormRecord& record, CalibrateSettings& settings) {
-    const std::string_view name = given.option->name;
-    CalibrationRequest& request = settings.request;
-    if (name == "measured") {
-        settings.bMeasured = true;
-        const std::string allowed = std::string("a temperature in ") +
-                                    kTemperatureUnit[UnitCode(DisplayUnitsOfCode(record.inputs.m_nUnits))];
-        return ReadNumberValue(given, -DBL_MAX, DBL_MAX, allowed, &request.dMeasuredTemp);
-    }
-    if (name == "at") {
-        settings.bAt = true;
-        // Only after laydown: the smallest double above 0 is the lowest time taken.
-        return ReadNumberValue(given, std::nextafter(0.0, 1.0), kLatestMinute, "more than 0 to 120 minutes",
-                               &request.dMinutesAfterLaydown);
-    }
-    if (std::string error = CheckCliValue(given, record); !error.empty()) return error;
-    settings.bWhere = true;
-    request.place =
-        ChoiceIndex(*given.option, given.value) == 0 ? MeasurementPlace::Surface : MeasurementPlace::MidDepth;
-    return "";
-}
-
 std::vector<CliCell> WindowRow(const char* pszWhich, double dDelivery, const CalculationSummary& summary) {
     return {TextCell(pszWhich),
             NumberCell(dDelivery),
             WholeCell(summary.start.nStartTime),
             NumberCell(summary.stop.dStopTime),
             NumberCell(WindowLength(summary)),
-            TextCell(NoticeWord(summary.stop.notice))};
+            TextCell(NoticeName(summary.stop.notice))};
 }
 
 CliDocument CalibrateDocument(const CalibrationRequest& request, const CalibrationResult& fit,
@@ -129,18 +93,12 @@ CliDocument CalibrateDocument(const CalibrationRequest& request, const Calibrati
 }  // namespace
 
 CliOutcome RunCalibrateCommand(const std::vector<std::string>& args, const CliEnvironment& env) {
-    CalibrateSettings settings;
-    const StudyArguments arguments = ReadStudyArguments(
-        args, CalibrateOptions(), env.now, [&](const GivenOption& given, FormRecord& record) {
-            return ReadCalibrateOption(given, record, settings);
-        });
+    CalibrationArgs settings;
+    const StudyArguments arguments =
+        ReadStudyArguments(args, CalibrateOptions(), env.now, settings, &ReadCalibrationOption);
     if (!arguments.strError.empty()) return StudyRefused(arguments.strError);
     if (arguments.action == CliAction::Help) return {kExitDone, CalibrateUsageText(), ""};
-    if (!settings.bMeasured || !settings.bAt || !settings.bWhere)
-        return StudyRefused(
-            "calibrate needs --measured T, --at MIN and --where surface|mid-depth; see dravonel-cli "
-            "calibrate "
-            "--help");
+    if (std::string error = CheckCalibrationOptions(settings); !error.empty()) return StudyRefused(error);
 
     settings.request.base = arguments.record.inputs;
     const CalibrationResult fit = Calibrate(settings.request);

@@ -17,17 +17,7 @@ bool LooksLikeOption(std::string_view arg) {
 }
 
 std::string ChoiceAllowed(const OptionInfo& option) {
-    std::string allowed;
-    for (int i = 0; i < option.nChoices; ++i)
-        allowed += std::string(i == 0 ? "" : " or ") + option.choices[i];
-    return allowed;
-}
-
-// A form field reads no more than 31 characters; a longer value is refused rather than read as another.
-constexpr std::size_t kNumberTextLimit = 31;
-
-std::string MissingValue(const GivenOption& given, const std::string& allowed) {
-    return std::string("--") + given.option->name + ": missing value; allowed " + allowed;
+    return ChoicesText(std::span(option.choices, static_cast<std::size_t>(option.nChoices)));
 }
 
 }  // namespace
@@ -90,12 +80,11 @@ std::string OptionAllowedText(const OptionInfo& option, FormRecord& record) {
 
 std::string OptionRefusal(const OptionInfo& option, std::string_view value, const std::string& problem,
                           const std::string& allowed) {
-    return std::string("--") + option.name + " " + QuoteForMessage(value) + ": " + problem + "; allowed " +
-           allowed;
+    return OptionValueRefusal(option.name, value, problem, allowed);
 }
 
 std::string MissingValueRefusal(const OptionInfo& option, FormRecord& record) {
-    return std::string("--") + option.name + ": missing value; allowed " + OptionAllowedText(option, record);
+    return MissingValueText(option.name, OptionAllowedText(option, record));
 }
 
 int ChoiceIndex(const OptionInfo& option, std::string_view value) {
@@ -119,41 +108,6 @@ NamedValue AsNamedValue(const GivenOption& given) {
     return {given.option->name, given.value, given.bMissing};
 }
 
-std::string ReadWholeValue(const GivenOption& given, int nMin, int nMax, const std::string& allowed,
-                           int* pValue) {
-    if (given.bMissing) return MissingValue(given, allowed);
-    int nValue = 0;
-    if (given.value.size() > kNumberTextLimit || !ParseFieldInt(given.value, &nValue))
-        return OptionRefusal(*given.option, given.value, "not a whole number", allowed);
-    if (nValue < nMin || nValue > nMax)
-        return OptionRefusal(*given.option, given.value, "out of range", allowed);
-    *pValue = nValue;
-    return "";
-}
-
-std::string ReadNumberValue(const GivenOption& given, double dMin, double dMax, const std::string& allowed,
-                            double* pValue) {
-    if (given.bMissing) return MissingValue(given, allowed);
-    if (given.value.size() > kNumberTextLimit)
-        return OptionRefusal(*given.option, given.value, "too long, at most 31 characters are read", allowed);
-    double dValue = 0.0;
-    if (!ParseFieldDouble(given.value, &dValue))
-        return OptionRefusal(*given.option, given.value, "not a number", allowed);
-    if (!(dValue >= dMin && dValue <= dMax))
-        return OptionRefusal(*given.option, given.value, "out of range", allowed);
-    *pValue = dValue;
-    return "";
-}
-
-std::string ReadClockValue(const GivenOption& given, int nMin, int nMax, const std::string& allowed,
-                           int* pMinuteOfDay) {
-    if (given.bMissing) return MissingValue(given, allowed);
-    ClockTime time{};
-    if (!ParseClockTime(given.value, &time))
-        return OptionRefusal(*given.option, given.value, "not a time", allowed);
-    const int nMinute = time.nHour * 60 + time.nMinute;
-    if (nMinute < nMin || nMinute > nMax)
-        return OptionRefusal(*given.option, given.value, "out of range", allowed);
-    *pMinuteOfDay = nMinute;
-    return "";
+OptionText AsOptionText(const GivenOption& given) {
+    return {given.option->name, given.value, given.bMissing};
 }

@@ -7,6 +7,7 @@
 
 #include "CliOptionTable.h"
 #include "FormRecord.h"
+#include "OptionText.h"
 #include "ReadInputs.h"
 
 // Reading "--name value" arguments against an option table, and the refusal texts, for the calculation
@@ -50,22 +51,8 @@ int ChoiceIndex(const OptionInfo& option, std::string_view value);
 // word that is not a choice, an empty file name).
 std::string CheckCliValue(const GivenOption& given, FormRecord& record);
 
-// Readers of a Value option. Each returns "" and sets *pValue when the value is accepted, else the refusal
-// in the words above with `allowed` as what is allowed: "--every \"0\": out of range; allowed 1 to 1440
-// minutes", "--every: missing value; allowed ...".
-
-// A whole number as a form's integer field reads it (blanks around it allowed), nMin to nMax.
-std::string ReadWholeValue(const GivenOption& given, int nMin, int nMax, const std::string& allowed,
-                           int* pValue);
-
-// A real number as a form field reads it (full stop as decimal point, at most 31 characters), dMin to
-// dMax, both ends allowed.
-std::string ReadNumberValue(const GivenOption& given, double dMin, double dMax, const std::string& allowed,
-                            double* pValue);
-
-// A clock time "HH:MM" as --time reads it, as minutes after midnight from nMin to nMax (0 to 1440).
-std::string ReadClockValue(const GivenOption& given, int nMin, int nMax, const std::string& allowed,
-                           int* pMinuteOfDay);
+// The option as the study readers take it (OptionText.h): its name, value and whether the value is missing.
+OptionText AsOptionText(const GivenOption& given);
 
 // An input option as the inputs library reads it.
 NamedValue AsNamedValue(const GivenOption& given);

@@ -17,12 +17,9 @@ std::vector<OptionInfo> MakeCliOptions() {
                               "options given beside it change its values; with --units the job's\n"
                               "values are first converted as the form's unit switch converts them"));
     for (const InputOption& input : InputOptions()) options.push_back(InputOptionInfo(input));
-    OptionInfo format = CliOnly("format", OptionKind::Choice, "what to write",
-                                "the report as the form exports it, or one JSON object (default report)");
-    format.choices = kFormats;
-    format.nChoices = 2;
-    format.problem = "not a format";
-    options.push_back(format);
+    options.push_back(ChoiceOption("format", "what to write",
+                                   "the report as the form exports it, or one JSON object (default report)",
+                                   kFormats, "not a format"));
     options.push_back(CliOnly("output", OptionKind::File, "write to this file instead of standard output",
                               "the whole file or nothing; an existing file is replaced only when complete\n"
                               "(a device or FIFO such as /dev/stdout is written directly)"));
@@ -37,6 +34,15 @@ OptionInfo CommandOption(const char* name, OptionKind kind, const char* meaning,
                          const char* placeholder) {
     OptionInfo option = CliOnly(name, kind, meaning, details);
     option.placeholder = placeholder;
+    return option;
+}
+
+OptionInfo ChoiceOption(const char* name, const char* meaning, const char* details,
+                        std::span<const char* const> choices, const char* problem) {
+    OptionInfo option = CliOnly(name, OptionKind::Choice, meaning, details);
+    option.choices = choices.data();
+    option.nChoices = static_cast<int>(choices.size());
+    option.problem = problem;
     return option;
 }
 

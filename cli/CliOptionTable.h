@@ -46,6 +46,11 @@ constexpr bool IsInputKind(OptionKind kind) {
 OptionInfo CommandOption(const char* name, OptionKind kind, const char* meaning, const char* details,
                          const char* placeholder = nullptr);
 
+// A Choice option: one of `choices` (the first the default); any other word is refused as `problem`
+// ("not a format"). The words must outlive the table.
+OptionInfo ChoiceOption(const char* name, const char* meaning, const char* details,
+                        std::span<const char* const> choices, const char* problem);
+
 // The table entry of an input of InputOptions(), with a shorter meaning when one is given.
 OptionInfo InputOptionInfo(const InputOption& input);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "CompactionWindow.h"
 #include "JsonText.h"
 #include "NumberText.h"
 
@@ -85,18 +86,6 @@ void AppendBoundary(std::string& out, const SurfaceBoundary& boundary) {
     out += ", \"air_temp_c\": ";
     AppendJsonNumber(out, boundary.dAirTemp);
     out += "},\n";
-}
-
-const char* NoticeName(CoolingNotice notice) {
-    switch (notice) {
-        case CoolingNotice::Slow:
-            return "slow";
-        case CoolingNotice::Rapid:
-            return "rapid";
-        case CoolingNotice::None:
-            break;
-    }
-    return "none";
 }
 
 void AppendCurve(std::string& out, const CoolingCurve& curve) {

@@ -1,15 +1,11 @@
 #include "CliSubcommands.h"
-#include "HourlyWeatherCsv.h"
 #include "PavingDayPlanner.h"
-#include "QuotedText.h"
+#include "PlanArgs.h"
 #include "StudyCommand.h"
 
 // dravonel-cli plan: the scenario's day slot by slot (PlanPavingDay), one row a paving time.
 
 namespace {
-
-constexpr int kMinutesPerDay = 24 * 60;
-constexpr double kLongestMinimumWindow = 120.0;  // minutes: no window outlasts the two-hour run
 
 std::span<const OptionInfo> PlanOptions() {
     static const std::vector<OptionInfo> table = StudyOptionTable({
@@ -51,54 +47,7 @@ std::string PlanUsageText() {
         "every paving time has that notice, the longest of all. A best time may still be short.\n\n");
 }
 
-struct PlanSettings {
-    PavingDayRequest request;
-    std::string strFrom;  // as given; empty for the default
-    std::string strTo;
-    std::string strWeatherPath;
-};
-
-std::string ReadPlanOption(const GivenOption& given, FormRecord& record, PlanSettings& plan) {
-    const std::string_view name = given.option->name;
-    PavingDayRequest& request = plan.request;
-    if (name == "from") {
-        plan.strFrom = given.value;
-        return ReadClockValue(given, 0, kMinutesPerDay, "HH:MM from 00:00 to 24:00", &request.nFromMinute);
-    }
-    if (name == "to") {
-        plan.strTo = given.value;
-        return ReadClockValue(given, 0, kMinutesPerDay, "HH:MM from 00:00 to 24:00", &request.nToMinute);
-    }
-    if (name == "every")
-        return ReadWholeValue(given, 1, kMinutesPerDay, "1 to 1440 minutes", &request.nStepMinutes);
-    if (name == "min-window")
-        return ReadNumberValue(given, 0.0, kLongestMinimumWindow, "0 to 120 minutes",
-                               &request.dMinimumWindow);
-    // --weather: read now, in the unit system every number is read in.
-    if (std::string error = CheckCliValue(given, record); !error.empty()) return error;
-    const HourlyWeatherRead weather =
-        ReadHourlyWeatherCsvFile(given.value, UnitSystemOfCode(record.inputs.m_nUnits));
-    if (!weather.strError.empty()) return weather.strError;
-    request.hourly = weather.rows;
-    plan.strWeatherPath = given.value;
-    return "";
-}
-
-// The last paving time may not come before the first; the refusal names whichever of the two was given.
-std::string CheckPlanTimes(const PlanSettings& plan) {
-    const PavingDayRequest& r = plan.request;
-    if (r.nToMinute >= r.nFromMinute) return "";
-    const std::span<const OptionInfo> table = PlanOptions();
-    if (!plan.strTo.empty() || plan.strFrom.empty())
-        return OptionRefusal(*FindOption(table, "to"), plan.strTo,
-                             "before the first paving time " + ClockText(r.nFromMinute),
-                             ClockText(r.nFromMinute) + " to 24:00");
-    return OptionRefusal(*FindOption(table, "from"), plan.strFrom,
-                         "after the last paving time " + ClockText(r.nToMinute) + " (the default of --to)",
-                         "00:00 to " + ClockText(r.nToMinute));
-}
-
-CliDocument PlanDocument(const PlanSettings& settings, const PavingDayPlan& plan) {
+CliDocument PlanDocument(const PlanArgs& settings, const PavingDayPlan& plan) {
     const PavingDayRequest& request = settings.request;
     const SimulationInputs& base = request.base;
     const int u = UnitCode(DisplayUnitsOfCode(base.m_nUnits));
@@ -143,7 +92,7 @@ CliDocument PlanDocument(const PlanSettings& settings, const PavingDayPlan& plan
         row.push_back(WholeCell(slot.nStartTime));
         row.push_back(NumberCell(slot.dStopTime));
         row.push_back(NumberCell(slot.dWindow));
-        row.push_back(TextCell(NoticeWord(slot.notice)));
+        row.push_back(TextCell(NoticeName(slot.notice)));
         row.push_back(YesNoCell(slot.bShortWindow));
         row.push_back(YesNoCell(slot.bBest, "*", ""));
         slots.rows.push_back(std::move(row));
@@ -169,23 +118,15 @@ CliDocument PlanDocument(const PlanSettings& settings, const PavingDayPlan& plan
 }  // namespace
 
 CliOutcome RunPlanCommand(const std::vector<std::string>& args, const CliEnvironment& env) {
-    PlanSettings settings;
+    PlanArgs settings;
     const StudyArguments arguments =
-        ReadStudyArguments(args, PlanOptions(), env.now, [&](const GivenOption& given, FormRecord& record) {
-            return ReadPlanOption(given, record, settings);
-        });
+        ReadStudyArguments(args, PlanOptions(), env.now, settings, &ReadPlanOption);
     if (!arguments.strError.empty()) return StudyRefused(arguments.strError);
     if (arguments.action == CliAction::Help) return {kExitDone, PlanUsageText(), ""};
     if (std::string error = CheckPlanTimes(settings); !error.empty()) return StudyRefused(error);
 
     settings.request.base = arguments.record.inputs;
     const PavingDayPlan plan = PlanPavingDay(settings.request);
-    if (plan.outcome != StudyOutcome::Done) {
-        // A paving time whose hour the weather file has no row for.
-        if (plan.fault.strField == "hourly weather")
-            return StudyRefused("--weather " + QuoteForMessage(settings.strWeatherPath) + ": " +
-                                plan.fault.strMessage);
-        return StudyRefused(plan.fault.strMessage);
-    }
+    if (plan.outcome != StudyOutcome::Done) return StudyRefused(PlanFaultText(plan.fault, settings));
     return StudyOutput(arguments, PlanDocument(settings, plan));
 }

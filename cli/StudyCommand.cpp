@@ -9,7 +9,6 @@
 #include "InputOptions.h"
 #include "JsonText.h"
 #include "ReadInputs.h"
-#include "UnitConversion.h"
 
 namespace {
 
@@ -31,14 +30,11 @@ std::vector<OptionInfo> StudyOptionTable(const std::vector<OptionInfo>& own) {
     table.push_back(*FindOption(CliOptions(), "job"));
     for (const InputOption& input : InputOptions()) table.push_back(InputOptionInfo(input));
     table.insert(table.end(), own.begin(), own.end());
-    OptionInfo format =
-        CommandOption("format", OptionKind::Choice, "what to write",
-                      "an aligned text table, CSV (blocks of a header line and rows, separated by an\n"
-                      "empty line) or one JSON object (default text)");
-    format.choices = kStudyFormats;
-    format.nChoices = 3;
-    format.problem = "not a format";
-    table.push_back(format);
+    table.push_back(
+        ChoiceOption("format", "what to write",
+                     "an aligned text table, CSV (blocks of a header line and rows, separated by an\n"
+                     "empty line) or one JSON object (default text)",
+                     kStudyFormats, "not a format"));
     table.push_back(*FindOption(CliOptions(), "output"));
     table.push_back(*FindOption(CliOptions(), "help"));
     return table;
@@ -95,22 +91,6 @@ std::string StudyUsageText(const char* usage, const char* about, std::span<const
         "Exit status: 0 done, 1 the output could not be written, 2 an option, the job file or the\n"
         "study's input was refused (nothing is written then).\n";
     return text;
-}
-
-const char* NoticeWord(CoolingNotice notice) {
-    switch (notice) {
-        case CoolingNotice::Slow:
-            return "slow";
-        case CoolingNotice::Rapid:
-            return "rapid";
-        case CoolingNotice::None:
-            break;
-    }
-    return "none";
-}
-
-double ShownTemperature(double dTempC, UnitSystem units) {
-    return units == UnitSystem::English ? CelsiusToFahrenheit(dTempC) : dTempC;
 }
 
 std::string ScenarioLine(const SimulationInputs& in, bool bTime, bool bMix) {

@@ -37,6 +37,16 @@ struct StudyArguments {
 StudyArguments ReadStudyArguments(const std::vector<std::string>& args, std::span<const OptionInfo> table,
                                   std::time_t now, const OtherOptionReader& own);
 
+// The same with the subcommand's own options read onto `settings` by its study reader (studyargs/).
+template <class Settings>
+StudyArguments ReadStudyArguments(const std::vector<std::string>& args, std::span<const OptionInfo> table,
+                                  std::time_t now, Settings& settings,
+                                  std::string (*read)(const OptionText&, const FormRecord&, Settings&)) {
+    return ReadStudyArguments(args, table, now, [&](const GivenOption& given, FormRecord& record) {
+        return read(AsOptionText(given), record, settings);
+    });
+}
+
 // Exit 2 and the message as one line on standard error.
 CliOutcome StudyRefused(const std::string& message);
 
@@ -50,13 +60,6 @@ std::string StudyUsageText(const char* usage, const char* about, std::span<const
                            const char* after);
 
 // Shared pieces of the documents.
-
-// "none", "slow" or "rapid".
-const char* NoticeWord(CoolingNotice notice);
-
-// A temperature held in C (as the engine gives curves and start temperatures) in the unit system shown:
-// unchanged in SI, x * 1.8 + 32 in English.
-double ShownTemperature(double dTempC, UnitSystem units);
 
 // The scenario in one line, in its own units, numbers as the form shows them:
 // "2026-06-15 12:00, latitude 45; air 10 C, wind 10 km/h, Clear & Dry; Dense Graded PG 58-34, 50 mm at

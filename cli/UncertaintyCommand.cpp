@@ -1,42 +1,12 @@
-#include <array>
-#include <charconv>
-#include <optional>
-
 #include "CliSubcommands.h"
 #include "StudyCommand.h"
 #include "Uncertainty.h"
+#include "UncertaintyArgs.h"
 
 // dravonel-cli uncertainty: the scenario run over Latin hypercube samples of its five least certain inputs
 // (RunUncertainty): percentiles of the window, the share of short windows and a tornado table.
 
 namespace {
-
-constexpr int kFewestSamples = 2;
-constexpr int kMostSamples = 1000000;
-constexpr double kLargestSpread = 100.0;  // C or percent, as the study takes them
-constexpr double kLongestMinimumWindow = 120.0;
-constexpr double kFahrenheitPerCelsius = 1.8;
-
-// How each spread option is given: a temperature difference in the chosen units, or percent of the value.
-struct SpreadOption {
-    const char* name;
-    UncertainInput input;
-    bool bTemperature;
-    double UncertaintySpreads::*pValue;
-};
-constexpr SpreadOption kSpreadOptions[kUncertainInputCount] = {
-    {"spread-air", UncertainInput::AirTemp, true, &UncertaintySpreads::dAirTempC},
-    {"spread-wind", UncertainInput::WindSpeed, false, &UncertaintySpreads::dWindPercent},
-    {"spread-delivery", UncertainInput::DeliveryTemp, true, &UncertaintySpreads::dDeliveryTempC},
-    {"spread-surface", UncertainInput::SurfaceTemp, true, &UncertaintySpreads::dSurfaceTempC},
-    {"spread-lift", UncertainInput::LiftThickness, false, &UncertaintySpreads::dLiftPercent},
-};
-
-// The spreads as given, in the chosen units, so that a spread of 5.4 F is written back as 5.4 and not as
-// 5.4 / 1.8 * 1.8; none for a spread left at its default.
-using GivenSpreads = std::array<std::optional<double>, kUncertainInputCount>;
-
-double PerCelsius(UnitSystem units) { return units == UnitSystem::English ? kFahrenheitPerCelsius : 1.0; }
 
 std::span<const OptionInfo> UncertaintyOptions() {
     static const std::vector<OptionInfo> table = StudyOptionTable({
@@ -82,59 +52,6 @@ std::string UncertaintyUsageText() {
         "Times are minutes after laydown.\n\n");
 }
 
-// A seed is a plain decimal number that fits 64 bits, or "random".
-std::string ReadSeed(const GivenOption& given, UncertaintyRequest& request) {
-    const std::string allowed = "0 to 18446744073709551615 or random";
-    if (given.bMissing) return std::string("--seed: missing value; allowed ") + allowed;
-    const std::string& text = given.value;
-    if (text == "random") {
-        request.bRandomSeed = true;
-        return "";
-    }
-    std::uint64_t nSeed = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), nSeed);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        return OptionRefusal(*given.option, text,
-                             ec == std::errc::result_out_of_range ? "out of range" : "not a seed", allowed);
-    request.nSeed = nSeed;
-    request.bRandomSeed = false;
-    return "";
-}
-
-std::string ReadUncertaintyOption(const GivenOption& given, const FormRecord& record,
-                                  UncertaintyRequest& request, GivenSpreads& givenSpreads) {
-    const std::string_view name = given.option->name;
-    if (name == "samples") {
-        int nSamples = 0;
-        std::string error = ReadWholeValue(given, kFewestSamples, kMostSamples, "2 to 1000000", &nSamples);
-        request.nSamples = static_cast<std::size_t>(nSamples);
-        return error;
-    }
-    if (name == "seed") return ReadSeed(given, request);
-    if (name == "min-window")
-        return ReadNumberValue(given, 0.0, kLongestMinimumWindow, "0 to 120 minutes",
-                               &request.dMinimumWindow);
-    const UnitSystem units = UnitSystemOfCode(record.inputs.m_nUnits);
-    for (std::size_t k = 0; k < kUncertainInputCount; ++k) {
-        const SpreadOption& spread = kSpreadOptions[k];
-        if (name != spread.name) continue;
-        // A temperature spread is a difference: 1 C is 1.8 F, with no offset.
-        const double dPer = spread.bTemperature ? PerCelsius(units) : 1.0;
-        const std::string allowed =
-            "0 to " + NumberText(kLargestSpread * dPer) +
-            (spread.bTemperature ? std::string(" ") + kTemperatureUnit[UnitCode(units)]
-                                 : std::string(" percent"));
-        double dValue = 0.0;
-        if (std::string error = ReadNumberValue(given, 0.0, kLargestSpread * dPer, allowed, &dValue);
-            !error.empty())
-            return error;
-        request.spreads.*spread.pValue = dValue / dPer;
-        givenSpreads[k] = dValue;
-        return "";
-    }
-    return "";
-}
-
 const char* InputUnit(UncertainInput input, int u) {
     switch (input) {
         case UncertainInput::WindSpeed:
@@ -147,8 +64,8 @@ const char* InputUnit(UncertainInput input, int u) {
     return kTemperatureUnit[u];
 }
 
-CliDocument UncertaintyDocument(const UncertaintyRequest& request, const GivenSpreads& givenSpreads,
-                                const UncertaintyResult& result) {
+CliDocument UncertaintyDocument(const UncertaintyArgs& args, const UncertaintyResult& result) {
+    const UncertaintyRequest& request = args.request;
     const UnitSystem units = DisplayUnitsOfCode(request.base.m_nUnits);
     const int u = UnitCode(units);
     CliDocument document;
@@ -164,7 +81,7 @@ CliDocument UncertaintyDocument(const UncertaintyRequest& request, const GivenSp
     document.facts.push_back({"nominal_start", "Nominal start", WholeCell(nominal.nStartTime, "min")});
     document.facts.push_back({"nominal_stop", "Nominal stop", NumberCell(nominal.dStopTime, "min")});
     document.facts.push_back({"nominal_window", "Nominal window", NumberCell(nominal.dWindow, "min")});
-    document.facts.push_back({"nominal_notice", "Nominal notice", TextCell(NoticeWord(nominal.notice))});
+    document.facts.push_back({"nominal_notice", "Nominal notice", TextCell(NoticeName(nominal.notice))});
     document.facts.push_back({"min_window", "Minimum window", NumberCell(request.dMinimumWindow, "min")});
     CliCell share = NumberCell(result.dShortWindowShare);
     share.strShown = NumberText(result.dShortWindowShare * 100.0) + " % of the samples";
@@ -191,10 +108,9 @@ CliDocument UncertaintyDocument(const UncertaintyRequest& request, const GivenSp
     spreads.columns = {
         {"input", "input"}, {"spread", "spread"}, {"unit", "unit"}, {"clamped", "clamped\nsamples"}};
     for (std::size_t k = 0; k < kUncertainInputCount; ++k) {
-        const SpreadOption& spread = kSpreadOptions[k];
-        const double dPer = spread.bTemperature ? PerCelsius(units) : 1.0;
+        const SpreadOption& spread = SpreadOptions()[k];
         spreads.rows.push_back({TextCell(UncertainInputName(spread.input)),
-                                NumberCell(givenSpreads[k].value_or(request.spreads.*spread.pValue * dPer)),
+                                NumberCell(ShownSpread(args, k, units)),
                                 TextCell(spread.bTemperature ? kTemperatureUnit[u] : "%"),
                                 WholeCell(static_cast<long long>(result.clamped[k]))});
     }
@@ -222,17 +138,14 @@ CliDocument UncertaintyDocument(const UncertaintyRequest& request, const GivenSp
 }  // namespace
 
 CliOutcome RunUncertaintyCommand(const std::vector<std::string>& args, const CliEnvironment& env) {
-    UncertaintyRequest request;
-    GivenSpreads givenSpreads;
-    const StudyArguments arguments = ReadStudyArguments(
-        args, UncertaintyOptions(), env.now, [&](const GivenOption& given, FormRecord& record) {
-            return ReadUncertaintyOption(given, record, request, givenSpreads);
-        });
+    UncertaintyArgs settings;
+    const StudyArguments arguments =
+        ReadStudyArguments(args, UncertaintyOptions(), env.now, settings, &ReadUncertaintyOption);
     if (!arguments.strError.empty()) return StudyRefused(arguments.strError);
     if (arguments.action == CliAction::Help) return {kExitDone, UncertaintyUsageText(), ""};
 
-    request.base = arguments.record.inputs;
-    const UncertaintyResult result = RunUncertainty(request);
+    settings.request.base = arguments.record.inputs;
+    const UncertaintyResult result = RunUncertainty(settings.request);
     if (result.outcome != StudyOutcome::Done) return StudyRefused(result.fault.strMessage);
-    return StudyOutput(arguments, UncertaintyDocument(request, givenSpreads, result));
+    return StudyOutput(arguments, UncertaintyDocument(settings, result));
 }

@@ -16,6 +16,7 @@
 #include <variant>
 
 #include "Calculation.h"
+#include "CalibrationArgs.h"
 #include "CommandLine.h"
 #include "DravonelVersion.h"
 #include "FieldText.h"
@@ -23,11 +24,13 @@
 #include "InputOptions.h"
 #include "JobFile.h"
 #include "JsonResult.h"
+#include "LiftArgs.h"
+#include "PlanArgs.h"
 #include "PyValues.h"
 #include "ReadInputs.h"
 #include "Scenarios.h"
-#include "StudyOptions.h"
 #include "TableRun.h"
+#include "UncertaintyArgs.h"
 
 namespace {
 
@@ -61,28 +64,41 @@ py::array_t<bool> BoolArray(const std::vector<bool>& values) {
     return array;
 }
 
-const char* NoticeWord(CoolingNotice notice) {
-    switch (notice) {
-        case CoolingNotice::Slow:
-            return "slow";
-        case CoolingNotice::Rapid:
-            return "rapid";
-        case CoolingNotice::None:
-            break;
+// The site's inputs (and its --job file) read as the command line reads them, or ValueError with its
+// refusal.
+SiteOptionsRead ReadSite(const CallOptions& options) {
+    const CollectedOptions collected = CollectOptions(options.siteArgs, CliOptions());
+    if (!collected.strError.empty()) throw py::value_error(collected.strError);
+    // Only inputs and --job are passed on, so there is no other option to read.
+    SiteOptionsRead site = ReadSiteOptions(collected.given, std::time(nullptr),
+                                           [](const GivenOption&, FormRecord&) { return ""; });
+    if (!site.strError.empty()) throw py::value_error(site.strError);
+    return site;
+}
+
+FormRecord SiteRecord(const CallOptions& options) { return ReadSite(options).record; }
+
+// A study's call: the site read, then the study's own options (`names`) in the order given, each read by
+// `read` as the command line reads it, onto Args whose request has the site as its base. ValueError with
+// the first refusal.
+template <class Args>
+Args StudyArgsOf(const py::dict& keywords, const char* function, std::span<const std::string_view> names,
+                 std::string (*read)(const OptionText&, const FormRecord&, Args&)) {
+    const CallOptions options = SplitCallOptions(keywords, function, names);
+    const FormRecord site = SiteRecord(options);
+    Args args;
+    args.request.base = site.inputs;
+    for (const auto& [name, value] : options.others) {
+        const std::string text = ValueText(value);
+        if (std::string error = read({name, text}, site, args); !error.empty()) throw py::value_error(error);
     }
-    return "none";
+    return args;
 }
 
-// The site's inputs read as the command line reads them, or ValueError with its refusal.
-FormRecord SiteRecord(const CallOptions& options) {
-    const CliParseResult parsed = ParseCommandLine(options.siteArgs, std::time(nullptr));
-    if (!parsed.bOk) throw py::value_error(parsed.strError);
-    return parsed.request.record;
-}
-
+// A study that did not finish: refused (ValueError with `refusal`) or stopped.
 template <class Result>
-void CheckStudy(const Result& result) {
-    if (result.outcome == StudyOutcome::Refused) throw py::value_error(StudyFaultText(result.fault));
+void CheckStudy(const Result& result, const std::string& refusal) {
+    if (result.outcome == StudyOutcome::Refused) throw py::value_error(refusal);
     if (result.outcome == StudyOutcome::Cancelled) throw std::runtime_error("the study was stopped");
 }
 
@@ -91,7 +107,7 @@ py::dict Window(int nStartTime, double dStopTime, CoolingNotice notice) {
     window["start_time"] = nStartTime;
     window["stop_time"] = dStopTime;
     window["window"] = std::max(0.0, dStopTime - nStartTime);
-    window["notice"] = NoticeWord(notice);
+    window["notice"] = NoticeName(notice);
     return window;
 }
 
@@ -159,7 +175,7 @@ py::dict BatchResultColumns(std::span<const SimulationInputs> inputs, const Scen
         startTemps[i] = s.start.dStartTemp;
         startTimes[i] = s.start.nStartTime;
         windows[i] = s.stop.dStopTime - s.start.nStartTime;  // as the batch writes it
-        notices.Add(NoticeWord(s.stop.notice));
+        notices.Add(NoticeName(s.stop.notice));
     }
     columns["stop_code"] = ArrayOf(stopCodes);
     columns["stop_time"] = ArrayOf(stopTimes);
@@ -220,14 +236,9 @@ std::string WeatherTableError(const std::string& error, const std::vector<std::s
     return "--weather row " + labels[nLine - 2] + std::string(end, error.data() + error.size());
 }
 
-// The hourly weather of a file name, or of a table (a pandas DataFrame, or a dict of columns) with the
-// columns hour, air, wind and sky, read with the weather file's rules.
-std::vector<HourlyWeather> ReadWeather(const py::object& weather, UnitSystem units) {
-    if (PyUnicode_Check(weather.ptr()) || py::hasattr(weather, "__fspath__")) {
-        HourlyWeatherRead read = ReadHourlyWeatherCsvFile(ValueText(weather), units);
-        if (!read.strError.empty()) throw py::value_error("--weather: " + read.strError);
-        return std::move(read.rows);
-    }
+// The hourly weather of a table (a pandas DataFrame, or a dict of columns) with the columns hour, air, wind
+// and sky, read with the weather file's rules.
+std::vector<HourlyWeather> ReadWeatherTable(const py::object& weather, UnitSystem units) {
     const bool bFrame = py::hasattr(weather, "columns") && py::hasattr(weather, "index");
     if (!bFrame && !py::isinstance<py::dict>(weather))
         throw py::type_error(
@@ -273,23 +284,30 @@ std::vector<HourlyWeather> ReadWeather(const py::object& weather, UnitSystem uni
     return std::move(read.rows);
 }
 
+bool IsFileName(py::handle value) { return PyUnicode_Check(value.ptr()) || py::hasattr(value, "__fspath__"); }
+
 py::dict PlanCall(const py::dict& keywords) {
-    std::vector<std::string_view> names(PlanOptionNames().begin(), PlanOptionNames().end());
-    names.push_back("weather");
-    const CallOptions options = SplitCallOptions(keywords, "plan", names);
+    const CallOptions options = SplitCallOptions(keywords, "plan", PlanOptionNames());
     const FormRecord site = SiteRecord(options);
-    PavingDayRequest request;
-    request.base = site.inputs;
-    std::vector<NamedText> texts;
-    for (const auto& [name, value] : options.others)
-        if (name != "weather") texts.push_back({name, ValueText(value)});
-    if (std::string error = ReadPlanOptions(texts, request); !error.empty()) throw py::value_error(error);
-    if (py::object weather = options.Other("weather"))
-        request.hourly = ReadWeather(weather, DisplayUnitsOfCode(site.inputs.m_nUnits));
+    PlanArgs args;
+    args.request.base = site.inputs;
+    for (const auto& [name, value] : options.others) {
+        // A weather table is read here; a file name as the command line reads --weather.
+        if (name == "weather" && !IsFileName(value)) {
+            args.request.hourly = ReadWeatherTable(value, DisplayUnitsOfCode(site.inputs.m_nUnits));
+            args.strWeatherPath.clear();
+            continue;
+        }
+        const std::string text = ValueText(value);
+        if (std::string error = ReadPlanOption({name, text}, site, args); !error.empty())
+            throw py::value_error(error);
+    }
+    if (std::string error = CheckPlanTimes(args); !error.empty()) throw py::value_error(error);
+    const PavingDayRequest& request = args.request;
 
     const PavingDayPlan plan =
         RunWithoutGil<PavingDayPlan>([&](std::stop_token stop) { return PlanPavingDay(request, {}, stop); });
-    CheckStudy(plan);
+    CheckStudy(plan, PlanFaultText(plan.fault, args));
     const std::size_t n = plan.timeSlots.size();
     TextColumnOut times, skies, notices;
     std::vector<double> airs(n), winds(n), stops(n), windows(n);
@@ -304,7 +322,7 @@ py::dict PlanCall(const py::dict& keywords) {
         starts[i] = slot.nStartTime;
         stops[i] = slot.dStopTime;
         windows[i] = slot.dWindow;
-        notices.Add(NoticeWord(slot.notice));
+        notices.Add(NoticeName(slot.notice));
         shorts[i] = slot.bShortWindow;
         bests[i] = slot.bBest;
     }
@@ -334,14 +352,12 @@ py::dict PercentilesOf(const Percentiles& p) {
 }
 
 py::dict UncertaintyCall(const py::dict& keywords) {
-    const CallOptions options = SplitCallOptions(keywords, "uncertainty", UncertaintyOptionNames());
-    UncertaintyRequest request;
-    request.base = SiteRecord(options).inputs;
-    if (std::string error = ReadUncertaintyOptions(options.OtherTexts(), request); !error.empty())
-        throw py::value_error(error);
+    const UncertaintyArgs args =
+        StudyArgsOf(keywords, "uncertainty", UncertaintyOptionNames(), &ReadUncertaintyOption);
+    const UncertaintyRequest& request = args.request;
     const UncertaintyResult r = RunWithoutGil<UncertaintyResult>(
         [&](std::stop_token stop) { return RunUncertainty(request, {}, stop); });
-    CheckStudy(r);
+    CheckStudy(r, r.fault.strMessage);
 
     py::dict out;
     out["sampling"] = r.pszSampling;
@@ -383,11 +399,10 @@ py::dict UncertaintyCall(const py::dict& keywords) {
 }
 
 py::dict CalibrateCall(const py::dict& keywords) {
-    const CallOptions options = SplitCallOptions(keywords, "calibrate", CalibrationOptionNames());
-    CalibrationRequest request;
-    request.base = SiteRecord(options).inputs;
-    if (std::string error = ReadCalibrationOptions(options.OtherTexts(), request); !error.empty())
-        throw py::value_error(error);
+    const CalibrationArgs args =
+        StudyArgsOf(keywords, "calibrate", CalibrationOptionNames(), &ReadCalibrationOption);
+    if (std::string error = CheckCalibrationOptions(args); !error.empty()) throw py::value_error(error);
+    const CalibrationRequest& request = args.request;
     struct Runs {
         CalibrationResult fit;
         CalculationResult given;
@@ -395,7 +410,7 @@ py::dict CalibrateCall(const py::dict& keywords) {
     const Runs runs = RunWithoutGil<Runs>([&](std::stop_token stop) {
         return Runs{Calibrate(request, {}, stop), RunCalculation(request.base)};
     });
-    CheckStudy(runs.fit);
+    CheckStudy(runs.fit, runs.fit.fault.strMessage);
     const CalibrationResult& fit = runs.fit;
 
     py::dict out = Window(fit.fitted.summary.start.nStartTime, fit.fitted.summary.stop.dStopTime,
@@ -427,48 +442,24 @@ py::dict CalibrateCall(const py::dict& keywords) {
     return out;
 }
 
-constexpr std::string_view kLiftOptionNames[] = {"add-lift", "next-lift-temp", "curves"};
-
-std::vector<NamedText> LiftValues(py::handle lift) {
-    if (PyUnicode_Check(lift.ptr())) return SplitLiftText(lift.cast<std::string>());
-    if (!py::isinstance<py::dict>(lift))
+// One lift of add_lift: a text as --add-lift reads it, or a dict whose missing values (None, NaN, as a
+// table's row holds them) are values left out.
+void AddLift(py::handle lift, const FormRecord& site, LiftArgs& args) {
+    std::string error;
+    if (PyUnicode_Check(lift.ptr())) {
+        const std::string text = lift.cast<std::string>();
+        error = ReadLiftOption({"add-lift", text}, site, args);
+    } else if (py::isinstance<py::dict>(lift)) {
+        std::vector<LiftValueText> values;
+        for (const auto& [key, value] : lift.cast<py::dict>())
+            if (std::string text = CellText(value); !text.empty())
+                values.push_back({OptionName(py::str(key).cast<std::string>()), std::move(text)});
+        error = AddLiftValues(values, site, args);
+    } else {
         throw py::type_error("add_lift: a lift is a dict or a text \"at=MIN,lift=X,delivery=Y\", not " +
                              py::str(py::type::of(lift).attr("__name__")).cast<std::string>());
-    std::vector<NamedText> values;
-    // A missing value (None, NaN, as a table's row holds it) is a value left out.
-    for (const auto& [key, value] : lift.cast<py::dict>())
-        if (std::string text = CellText(value); !text.empty())
-            values.push_back({OptionName(py::str(key).cast<std::string>()), std::move(text)});
-    return values;
-}
-
-// The lifts of a job file named by the site's --job, as texts; none when it has no "lifts".
-LiftOptions JobLifts(const CallOptions& options, const FormRecord& site) {
-    LiftOptions lifts;
-    std::string path;
-    for (const std::string& arg : options.siteArgs)
-        if (arg.rfind("--job=", 0) == 0) path = arg.substr(6);
-    if (path.empty()) return lifts;
-    const JobFileRead read = ReadJobFile(path);
-    if (const auto* error = std::get_if<JobFileError>(&read)) throw py::value_error(JobFileErrorText(*error));
-    const JobFile& job = std::get<JobFile>(read);
-    if (!job.lifts) return lifts;
-    const UnitSystem units = DisplayUnitsOfCode(site.m_nActiveUnits);
-    if (job.units != units)
-        throw py::value_error(std::string("--units ") + UnitSystemText(units) + ": the job's lifts are in " +
-                              UnitSystemText(job.units) +
-                              " units; leave out units or give the lifts with add_lift");
-    if (!job.lifts->strNextLiftTemp.empty()) lifts.nextLiftTemp = job.lifts->strNextLiftTemp;
-    for (const JobLift& lift : job.lifts->lifts) {
-        std::vector<NamedText> values;
-        for (const auto& [name, text] :
-             {std::pair{"at", &lift.strAt}, std::pair{"lift", &lift.strLift},
-              std::pair{"delivery", &lift.strDelivery}, std::pair{"mix", &lift.strMix},
-              std::pair{"pg-high", &lift.strPgHigh}, std::pair{"pg-low", &lift.strPgLow}})
-            if (!text->empty()) values.push_back({name, *text});
-        lifts.lifts.push_back(std::move(values));
     }
-    return lifts;
+    if (!error.empty()) throw py::value_error(error);
 }
 
 std::string LiftClockText(const LiftClockTime& t) {
@@ -479,24 +470,28 @@ std::string LiftClockText(const LiftClockTime& t) {
 }
 
 py::dict LiftsCall(const py::dict& keywords) {
-    const CallOptions options = SplitCallOptions(keywords, "lifts", kLiftOptionNames);
-    const FormRecord site = SiteRecord(options);
-    LiftOptions lifts;
-    if (py::object given = options.Other("add-lift")) {
-        if (PyUnicode_Check(given.ptr()) || py::isinstance<py::dict>(given))
-            lifts.lifts.push_back(LiftValues(given));
-        else
-            for (py::handle lift : py::iter(given)) lifts.lifts.push_back(LiftValues(lift));
-    } else {
-        lifts = JobLifts(options, site);
+    const CallOptions options = SplitCallOptions(keywords, "lifts", LiftOptionNames());
+    const SiteOptionsRead site = ReadSite(options);
+    LiftArgs args;
+    for (const auto& [name, value] : options.others) {
+        if (name == "add-lift") {
+            if (PyUnicode_Check(value.ptr()) || py::isinstance<py::dict>(value))
+                AddLift(value, site.record, args);
+            else
+                for (py::handle lift : py::iter(value)) AddLift(lift, site.record, args);
+        } else if (name == "curves") {
+            args.bCurves = py::bool_(value);
+        } else {
+            const std::string text = ValueText(value);
+            if (std::string error = ReadLiftOption({name, text}, site.record, args); !error.empty())
+                throw py::value_error(error);
+        }
     }
-    if (py::object temp = options.Other("next-lift-temp")) lifts.nextLiftTemp = ValueText(temp);
-    const py::object curvesOption = options.Other("curves");
-    const bool bCurves = curvesOption && py::bool_(curvesOption);
-
-    LiftSequenceInputs inputs;
-    if (std::string error = ReadLiftOptions(lifts, site, inputs); !error.empty())
-        throw py::value_error(error);
+    const bool bCurves = args.bCurves;
+    const LiftsRead read =
+        LiftSequenceOfArgs(args, site.record, site.job ? &*site.job : nullptr, site.strJobPath);
+    if (!read.strError.empty()) throw py::value_error(read.strError);
+    const LiftSequenceInputs& inputs = read.inputs;
     const LiftSequenceResult r =
         RunWithoutGil<LiftSequenceResult>([&](std::stop_token) { return RunLiftSequence(inputs); });
     if (r.error) throw py::value_error(r.error->strMessage);
@@ -521,7 +516,7 @@ py::dict LiftsCall(const py::dict& keywords) {
         thicknesses.push_back(in.dLiftThickness);
         deliveries.push_back(in.dDeliveryTemp);
         stopCodes.push_back(lift.nStopCode);
-        notices.Add(NoticeWord(lift.stop.notice));
+        notices.Add(NoticeName(lift.stop.notice));
         stops.push_back(lift.stop.dStopTime);
         // An unplaced lift has no compaction start and no next-lift time.
         startTemps.push_back(lift.bPlaced ? lift.start.dStartTemp : dNaN);
@@ -561,7 +556,7 @@ py::dict LiftsCall(const py::dict& keywords) {
 
     py::dict out;
     out["next_lift_temp"] =
-        inputs.dNextLiftTemp.value_or(DefaultNextLiftTemp(DisplayUnitsOfCode(site.m_nActiveUnits)));
+        inputs.dNextLiftTemp.value_or(DefaultNextLiftTemp(DisplayUnitsOfCode(site.record.m_nActiveUnits)));
     out["settled"] = r.bSettled;
     out["failed_step_minutes"] =
         r.bSettled ? py::object(py::none()) : py::object(py::int_(r.nFailedStepMinutes));

@@ -38,12 +38,6 @@ std::string OptionName(std::string_view keyword) {
     return name;
 }
 
-std::vector<NamedText> CallOptions::OtherTexts() const {
-    std::vector<NamedText> texts;
-    for (const auto& [name, value] : others) texts.push_back({name, ValueText(value)});
-    return texts;
-}
-
 py::object CallOptions::Other(std::string_view name) const {
     // The last one given counts, as on the command line.
     for (auto it = others.rbegin(); it != others.rend(); ++it)

@@ -12,8 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "StudyOptions.h"
-
 // Python values as the texts the command line reads, keyword names as option names, and engine work run
 // without the GIL. Shared by every function of the module.
 
@@ -41,8 +39,6 @@ struct CallOptions {
     std::vector<std::string> siteArgs;
     std::vector<std::pair<std::string, py::object>> others;  // in the order given
 
-    // The texts of the others, for the readers of StudyOptions.h.
-    std::vector<NamedText> OtherTexts() const;
     // The last other of that name, or an empty object.
     py::object Other(std::string_view name) const;
 };

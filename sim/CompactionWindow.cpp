@@ -10,14 +10,21 @@ StopOutcome StopOutcomeFromCode(int nStopCode) {
     return {0.0, CoolingNotice::Rapid};
 }
 
+const char* NoticeName(CoolingNotice notice) {
+    switch (notice) {
+        case CoolingNotice::Slow:
+            return "slow";
+        case CoolingNotice::Rapid:
+            return "rapid";
+        case CoolingNotice::None:
+            break;
+    }
+    return "none";
+}
+
 double StartTemperatureForGrade(int nPgHigh) { return nPgHigh > 4 ? 110.0 : 120.0; }
 
 namespace {
-// A curve temperature (C) in the axis units: compared on the axis the user sees, so an English axis
-// can see two neighbouring C values as one F value.
-inline double AxisTemperature(double dTempC, UnitSystem axisUnits) {
-    return axisUnits == UnitSystem::SI ? dTempC : CelsiusToFahrenheit(dTempC);
-}
 
 // A curve from the solver has m_nLastSample within 0 to 360; any other count is held inside the
 // arrays (below 0 reads as 0, above 360 as 360), so a damaged curve is never read out of bounds.
@@ -30,9 +37,10 @@ inline int LastSampleInRange(const CoolingCurve& curve) {
 
 int FindStartSample(const CoolingCurve& curve, double dStartTempC, UnitSystem axisUnits) {
     const int nLast = LastSampleInRange(curve);
-    const double dStart = AxisTemperature(dStartTempC, axisUnits);
+    // Compared on the axis the user sees, so an English axis can see two neighbouring C values as one F.
+    const double dStart = ShownTemperature(dStartTempC, axisUnits);
     for (int i = 0; i < nLast - 1; ++i) {
-        if (AxisTemperature(curve.m_dCurveTemp[i], axisUnits) < dStart) return i;
+        if (ShownTemperature(curve.m_dCurveTemp[i], axisUnits) < dStart) return i;
     }
     return -1;
 }
@@ -44,7 +52,7 @@ int FindStartTime(const CoolingCurve& curve, double dStartTempC, UnitSystem axis
     // two hours; a mat at or below the start temperature from laydown on can be rolled at once.
     const int nLast = LastSampleInRange(curve);
     const int nBefore = nLast > 0 ? nLast - 1 : 0;
-    if (AxisTemperature(curve.m_dCurveTemp[nBefore], axisUnits) > AxisTemperature(dStartTempC, axisUnits))
+    if (ShownTemperature(curve.m_dCurveTemp[nBefore], axisUnits) > ShownTemperature(dStartTempC, axisUnits))
         return 120;
     return 0;
 }

@@ -123,10 +123,11 @@ def plan(**options):
     """The paving-day planner: the site's inputs at every paving time of a day.
 
     Options beside the inputs: from_ (or ``**{"from": ...}``) and to, the first and last paving
-    time "HH:MM" (05:00 and 22:00); every, the step in minutes (30); min_window, the shortest
-    window the rollers need, minutes (15); weather, hourly weather as a CSV file name or a table
-    (DataFrame or dict) with the columns hour, air, wind, sky in the site's units (none: the site's
-    weather all day).
+    time "HH:MM" (05:00 and 22:00, to not before from); every, the step in minutes (30, 1 to 1440);
+    min_window, the shortest window the rollers need, minutes (15, 0 to 120); weather, hourly
+    weather as a CSV file name or a table (DataFrame or dict) with the columns hour, air, wind, sky
+    in the site's units (none: the site's weather all day). Each is read and refused as the command
+    line reads the option of that name.
 
     Returns a DataFrame, one row per paving time: time, air, wind, sky (the weather used),
     start_time, stop_time, window (minutes), notice, short (window below min_window) and best (the
@@ -138,9 +139,11 @@ def plan(**options):
 def uncertainty(**options):
     """How uncertain inputs spread the compaction window (Latin hypercube sampling).
 
-    Options beside the inputs: samples (1000, 2 to 1000000); seed (a whole number, or "random");
-    spread_air, spread_delivery, spread_surface (half-widths in C whatever the units: 2, 5, 3);
-    spread_wind, spread_lift (percent of the value: 30, 10); min_window (minutes, 15).
+    Options beside the inputs: samples (1000, 2 to 1000000); seed (a whole number 0 to 2**64 - 1, or
+    "random"); spread_air, spread_delivery, spread_surface (half-widths in the site's units, 0 to 100 C
+    or 0 to 180 F: 2, 5, 3 C or 3.6, 9, 5.4 F); spread_wind, spread_lift (percent of the value, 0 to
+    100: 30, 10); min_window (minutes, 0 to 120: 15). Each is read and refused as the command line
+    reads the option of that name.
 
     Returns a dict: sampling and percentile_rule (how), seed, samples, min_window; start_time,
     stop_time and window as {"p10", "p50", "p90"} in minutes; short_window_share (0 to 1);
@@ -157,9 +160,9 @@ def uncertainty(**options):
 def calibrate(**options):
     """The delivery temperature that makes the model meet a temperature measured on the mat.
 
-    Options beside the inputs: measured (the temperature, in the site's units; required), at
-    (minutes after laydown, more than 0 to 120; required), where ("surface", the default, or
-    "mid-depth"). The site's delivery temperature is not read for the fit.
+    Options beside the inputs, all three required as on the command line: measured (the
+    temperature, in the site's units), at (minutes after laydown, more than 0 to 120), where
+    ("surface" or "mid-depth"). The site's delivery temperature is not read for the fit.
 
     Returns a dict: delivery (the fit, as the form holds it) and delivery_exact, model_temp (the
     fitted run at the time of the measurement), engine_runs; start_time, stop_time, window, notice
@@ -177,10 +180,11 @@ def lifts(**options):
 
     Options beside the inputs: add_lift, one lift or a list of them, bottom first, each a dict or a
     text "at=MIN,lift=X,delivery=Y[,mix=..,pg-high=..,pg-low=..]", or a DataFrame with a row per lift
-    (at: whole minutes after the first lift's laydown, 0 for the first; values left out, None or NaN,
-    take the site's); next_lift_temp, the mat mean a lift must fall below before the next goes on
-    (60 C or 140 F); curves (True: each lift's curve). Without add_lift, the lifts of the job file
-    given with job are run (in the job's units).
+    (at: whole minutes after the first lift's laydown, needed from the second lift on; values left
+    out, None or NaN, take the lift below's, the first lift's the site's); next_lift_temp, the mat
+    mean a lift must fall below before the next goes on (60 C or 140 F, or the job's); curves (True:
+    each lift's curve). Without add_lift, the lifts of the job file given with job are run, converted
+    to the units given as the form converts them.
 
     Returns a dict: next_lift_temp, settled, failed_step_minutes, column_minutes; lifts, a
     DataFrame one row per lift: number, placed, at, laid (its clock time), mix, pg-high, pg-low,

@@ -1,10 +1,11 @@
 """plan, uncertainty, calibrate and lifts: each study's figures agree with single calculations of the
 same site, and their own options are refused in the command line's words."""
+import json
 import math
 
 import pandas
 import pytest
-from conftest import cli_refusal
+from conftest import cli_refusal, run_cli
 
 import dravonel
 
@@ -71,36 +72,51 @@ def test_second_lift_is_laid_at_its_minute():
     assert result["next_lift_temp"] == 60
 
 
-@pytest.mark.parametrize("call, options, message", [
-    pytest.param(dravonel.plan, dict(every="abc"),
-                 '--every "abc": not a whole number; allowed 1 to 1440 (minutes)', id="plan-step-not-a-number"),
-    pytest.param(dravonel.plan, dict(every=0), "--every: the step 0 min is outside 1 to 1440 min",
-                 id="plan-step-out-of-range"),
-    pytest.param(dravonel.plan, {"from": "25:00"}, '--from "25:00": not a time; allowed HH:MM, 00:00 to 24:00',
-                 id="plan-time-not-a-time"),
-    pytest.param(dravonel.plan, dict(weather={"hour": [12, 13], "air": [10, "hot"], "wind": [1, 1], "sky": [0, 0]}),
-                 '--weather row 1: air: "hot" is not a number', id="plan-weather-row"),
-    pytest.param(dravonel.plan, dict(weather={"hour": [12], "air": [10], "wind": [1]}),
-                 '--weather: the table has no column "sky"; allowed a table with the columns hour, air, wind and sky',
-                 id="plan-weather-without-sky"),
-    pytest.param(dravonel.uncertainty, dict(seed=-1),
-                 '--seed "-1": not a seed; allowed a whole number 0 to 18446744073709551615, or random',
-                 id="uncertainty-negative-seed"),
-    pytest.param(dravonel.uncertainty, dict(samples=1), "--samples: the sample count 1 is outside 2 to 1000000",
-                 id="uncertainty-one-sample"),
-    pytest.param(dravonel.calibrate, dict(at=10), "--measured: missing value; allowed a temperature in C",
-                 id="calibrate-without-measurement"),
+SITE_ARGS = ["--units", "si", "--air", "10", "--wind", "10", "--date", "2026-06-15", "--time", "12:00"]
+
+
+@pytest.mark.parametrize("call, options, cli_args", [
+    pytest.param(dravonel.plan, dict(every="abc"), ["--every", "abc"], id="plan-step-not-a-number"),
+    pytest.param(dravonel.plan, dict(every=0), ["--every", "0"], id="plan-step-out-of-range"),
+    pytest.param(dravonel.plan, {"from": "25:00"}, ["--from", "25:00"], id="plan-time-not-a-time"),
+    pytest.param(dravonel.plan, dict(to="04:00"), ["--to", "04:00"], id="plan-last-before-first"),
+    pytest.param(dravonel.plan, dict(weather=""), ["--weather", ""], id="plan-weather-without-file-name"),
+    pytest.param(dravonel.uncertainty, dict(seed=-1), ["--seed", "-1"], id="uncertainty-negative-seed"),
+    pytest.param(dravonel.uncertainty, dict(samples=1), ["--samples", "1"], id="uncertainty-one-sample"),
+    pytest.param(dravonel.uncertainty, dict(units="english", spread_air=181), ["--units", "english", "--spread-air", "181"],
+                 id="uncertainty-spread-in-the-site-units"),
+    pytest.param(dravonel.calibrate, dict(at=10), ["--at", "10"], id="calibrate-without-measurement"),
     pytest.param(dravonel.calibrate, dict(measured=90, at=10, where="inside"),
-                 '--where "inside": not a place; allowed surface or mid-depth', id="calibrate-unknown-place"),
+                 ["--measured", "90", "--at", "10", "--where", "inside"], id="calibrate-unknown-place"),
     pytest.param(dravonel.lifts, dict(add_lift=[{}, "at=30,delivery=abc"]),
-                 '--add-lift 2 delivery "abc": not a number; allowed 65.56 to 157.2 C', id="lift-value-named"),
-    pytest.param(dravonel.lifts, dict(add_lift=[{}, "lift=40"]),
-                 "--add-lift 2 at: missing value; allowed whole minutes after the first lift's laydown",
+                 ["--add-lift", "at=0", "--add-lift", "at=30,delivery=abc"], id="lift-value-named"),
+    pytest.param(dravonel.lifts, dict(add_lift=[{}, {"lift": 40}]), ["--add-lift", "at=0", "--add-lift", "lift=40"],
                  id="later-lift-without-placement"),
+    pytest.param(dravonel.lifts, dict(add_lift="at=0,colour=red"), ["--add-lift", "at=0,colour=red"],
+                 id="lift-unknown-key"),
+    pytest.param(dravonel.lifts, dict(add_lift={"at": 0}, next_lift_temp=40), ["--add-lift", "at=0", "--next-lift-temp", "40"],
+                 id="next-lift-temperature-out-of-range"),
+    pytest.param(dravonel.lifts, {}, [], id="no-lifts"),
 ])
-def test_study_options_are_refused_naming_them(call, options, message):
+def test_study_options_are_refused_as_the_command_line_refuses_them(call, options, cli_args):
     with pytest.raises(ValueError) as refused:
-        call(**SITE, **options)
+        call(**{**SITE, **options})
+    assert str(refused.value) == cli_refusal(call.__name__, *SITE_ARGS, *cli_args)
+
+
+@pytest.mark.parametrize("options, message", [
+    pytest.param(dict(weather={"hour": [12, 13], "air": [10, "hot"], "wind": [1, 1], "sky": [0, 0]}),
+                 '--weather row 1: air: "hot" is not a number', id="weather-row"),
+    pytest.param(dict(weather={"hour": [12], "air": [10], "wind": [1]}),
+                 '--weather: the table has no column "sky"; allowed a table with the columns hour, air, wind and sky',
+                 id="weather-without-sky"),
+    pytest.param(dict(to="13:00", every=60, weather={"hour": [12], "air": [10], "wind": [1], "sky": [0]}),
+                 "--weather: the hourly weather has no row for hour 5 (paving at 05:00)",
+                 id="weather-without-an-hour"),
+])
+def test_plan_weather_table_is_refused_naming_its_row(options, message):
+    with pytest.raises(ValueError) as refused:
+        dravonel.plan(**SITE, **options)
     assert str(refused.value) == message
 
 
@@ -121,14 +137,33 @@ JOB_WITH_LIFTS = """{"format": "dravonel-job", "version": 1, "units": "si",
  "lifts": {"next-lift-temp": "70", "lifts": [{"at": "0", "lift": "50", "delivery": "150", "mix": "SMA"},
                                             {"at": "40", "lift": "40", "delivery": "145"}]}}"""
 
+# The command line's lift columns and the Python table's.
+LIFT_COLUMNS = {"laid": "at", "thickness": "lift", "delivery": "delivery", "mix": "mix", "pg_high": "pg-high",
+                "pg_low": "pg-low", "start": "start_time", "stop": "stop_time", "notice": "notice"}
 
-def test_lifts_of_a_job_file_are_run_in_its_units(tmp_path):
+
+@pytest.mark.parametrize("options, cli_args", [
+    pytest.param(dict(job="JOB"), ["--job", "JOB"], id="job-in-its-units"),
+    pytest.param(dict(job="JOB", units="english"), ["--job", "JOB", "--units", "english"], id="job-converted"),
+    pytest.param(dict(job="JOB", add_lift=["at=0,lift=60", {"at": 30, "pg_high": 64}]),
+                 ["--job", "JOB", "--add-lift", "at=0,lift=60", "--add-lift", "at=30,pg-high=64"],
+                 id="lifts-given-replace-the-jobs"),
+    pytest.param(dict(**SITE, mix="Superpave-Fine", add_lift=[{"at": 0, "mix": "SMA", "lift": 60}, "at=45,delivery=140"]),
+                 [*SITE_ARGS, "--mix", "Superpave-Fine", "--add-lift", "at=0,mix=SMA,lift=60", "--add-lift", "at=45,delivery=140"],
+                 id="left-out-values-from-the-lift-below"),
+])
+def test_lifts_agree_with_the_command_line(tmp_path, options, cli_args):
     job = tmp_path / "two-lifts.dravonel"
     job.write_text(JOB_WITH_LIFTS)
-    from_job = dravonel.lifts(job=job)
-    given = dravonel.lifts(job=job, next_lift_temp=70, add_lift=[dict(at=0, lift=50, delivery=150, mix="SMA"),
-                                                                 dict(at=40, lift=40, delivery=145)])
-    pandas.testing.assert_frame_equal(from_job.pop("lifts"), given.pop("lifts"))
-    assert from_job == given
-    with pytest.raises(ValueError, match="the job's lifts are in si units"):
-        dravonel.lifts(job=job, units="english")
+    options = {key: job if value == "JOB" else value for key, value in options.items()}
+    result = dravonel.lifts(**options)
+    done = run_cli("lifts", *[job if arg == "JOB" else arg for arg in cli_args], "--format", "json")
+    assert done.returncode == 0, done.stderr
+    expected = json.loads(done.stdout)
+    assert result["next_lift_temp"] == expected["next_lift_temp"]
+    table = result["lifts"]
+    for cli_column, column in LIFT_COLUMNS.items():
+        assert table[column].tolist() == [lift[cli_column] for lift in expected["lifts"]], column
+    if "mix" in options:
+        # The second lift gives neither mix nor lift: both are the first lift's, not the site's.
+        assert table["mix"].tolist() == ["SMA", "SMA"] and table["lift"].tolist() == [60, 60]
