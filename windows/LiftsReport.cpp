@@ -57,7 +57,8 @@ std::vector<LiftResultRow> LiftResultRows(const LiftSequenceInputs& inputs, cons
         row.strLift = FormatFieldInt(i + 1);
         row.strPlaced = MinutesAndClock(site, 0, nPlacement);
         if (!outcome.bPlaced) {
-            row.strStart = row.strStop = row.strWindow = "-";
+            row.strStart = row.strStop = row.strWindow =
+                std::string("-");  // a literal here trips GCC 12's -Wrestrict
             row.strNextLift = kNextLiftNotReached;
             row.strNotice = kLiftNotPlaced;
             rows.push_back(std::move(row));
