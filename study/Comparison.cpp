@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CsvText.h"
 #include "FieldText.h"
 #include "FormRules.h"
 #include "NumberText.h"
@@ -98,25 +99,6 @@ std::string WithUnit(const InputField& field, const std::string& value, UnitSyst
 
 bool LooksLikeFormula(const std::string& text) {
     return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string CsvLine(const std::vector<std::string>& fields) {
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) line += ',';
-        line += CsvField(fields[i]);
-    }
-    return line + "\r\n";
 }
 
 std::optional<CurvePoint> SampleAt(const CoolingCurve& curve, int nIndex) {

@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "BatchSolver.h"
+#include "Scenarios.h"
 
 namespace {
-// Scenarios solved per call of the batch solver: enough to keep every core and lane busy, few enough
-// that their curves (about 5.8 kB each) stay near 24 MB.
+// Scenarios drawn and answered at a time: enough to keep every core and lane busy, few enough that the
+// inputs and summaries held stay near a few MB whatever the study's count.
 constexpr std::size_t kChunkScenarios = 4096;
-// Jobs a worker takes at a time inside a chunk: small, so that a chunk spreads over many cores.
-constexpr std::size_t kWorkerJobs = 128;
 }  // namespace
 
 double WindowLength(const WindowRun& run) {
@@ -23,33 +21,21 @@ bool RunWindows(const std::function<SimulationInputs(std::size_t)>& scenario, st
                 const StudyProgress& progress, std::size_t nDoneBefore, std::size_t nTotal,
                 const std::stop_token& stop) {
     const std::size_t nCount = out.size();
-    const std::size_t nChunk = std::min(nCount, kChunkScenarios);
-    std::vector<SolverJob> jobs(nChunk);
-    std::vector<SimulationInputs> inputs(nChunk);
-    std::vector<int> codes(nChunk);
-    std::vector<CoolingCurve> curves(nChunk);
-    const SelectedProperties properties{};
-
-    for (std::size_t nBegin = 0; nBegin < nCount; nBegin += nChunk) {
+    std::vector<SimulationInputs> inputs;
+    inputs.reserve(std::min(nCount, kChunkScenarios));
+    for (std::size_t nBegin = 0; nBegin < nCount; nBegin += kChunkScenarios) {
         if (stop.stop_requested()) return false;
-        const std::size_t n = std::min(nChunk, nCount - nBegin);
-        for (std::size_t i = 0; i < n; ++i) {
-            inputs[i] = scenario(nBegin + i);
-            jobs[i].normalized = NormalizeInputs(inputs[i], properties);
-            jobs[i].boundary = ComputeSurfaceBoundary(LaydownConditionsOf(inputs[i], jobs[i].normalized));
-        }
-        BatchControl control;
-        control.nChunkJobs = kWorkerJobs;
-        control.stopToken = stop;
-        const std::span<const SolverJob> chunkJobs(jobs.data(), n);
-        if (!SolveCoolingBatch(chunkJobs, std::span(codes.data(), n), std::span(curves.data(), n), control))
-            return false;
-        for (std::size_t i = 0; i < n; ++i) {
-            WindowRun& run = out[nBegin + i];
-            run.stop = StopOutcomeFromCode(codes[i]);
-            run.start =
-                ReadCompactionStart(curves[i], inputs[i].m_nPgHigh, DisplayUnitsOfCode(inputs[i].m_nUnits));
-        }
+        const std::size_t n = std::min(kChunkScenarios, nCount - nBegin);
+        // Drawn here, in order, on the caller's thread: a study's scenario function may count what it draws.
+        inputs.clear();
+        for (std::size_t i = 0; i < n; ++i) inputs.push_back(scenario(nBegin + i));
+        // A chunk as small as the study's own, so that a short study still spreads over every core.
+        ScenarioOptions options;
+        options.nChunkJobs = n;
+        const ScenarioResults results = RunScenarios(inputs, options, {}, stop);
+        if (results.bCancelled) return false;
+        for (std::size_t i = 0; i < n; ++i)
+            out[nBegin + i] = {results.summaries[i].start, results.summaries[i].stop};
         if (progress) progress(nDoneBefore + nBegin + n, nTotal);
     }
     return true;

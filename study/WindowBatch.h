@@ -8,10 +8,10 @@
 #include "Calculation.h"
 #include "StudyInputs.h"
 
-// Many whole calculations on the batch solver, for the studies of this folder. Each scenario is
-// normalised and given its boundary as RunCalculation does (with the default SelectedProperties: the
-// studies refuse a list index that selects nothing), solved by SolveCoolingBatch, and read into its stop
-// outcome and compaction start, so every result equals RunCalculation(scenario).summary bit for bit.
+// Many whole calculations for the studies of this folder, answered by RunScenarios (normalisation and
+// boundary as RunCalculation does, the default SelectedProperties: the studies refuse a list index that
+// selects nothing), so every result equals RunCalculation(scenario).summary bit for bit. The studies keep
+// only the window of each run; this adds the order and progress a study promises its caller.
 
 struct WindowRun {
     CompactionStart start;
@@ -23,9 +23,10 @@ struct WindowRun {
 double WindowLength(const WindowRun& run);
 double WindowLength(const CalculationSummary& summary);
 
-// Solves scenario(0) .. scenario(out.size() - 1) into out, in chunks of a few thousand so that memory
-// stays bounded whatever the count. After each chunk calls progress(nDoneBefore + done, nTotal) on this
-// thread and checks the stop token; returns false when it stopped (out is then partly filled).
+// Solves scenario(0) .. scenario(out.size() - 1) into out, drawing and answering a few thousand at a time
+// so that memory stays bounded whatever the count; `scenario` is called once per index, in order, on this
+// thread. After each chunk calls progress(nDoneBefore + done, nTotal) on this thread and checks the stop
+// token; returns false when it stopped (out is then partly filled).
 bool RunWindows(const std::function<SimulationInputs(std::size_t)>& scenario, std::span<WindowRun> out,
                 const StudyProgress& progress, std::size_t nDoneBefore, std::size_t nTotal,
                 const std::stop_token& stop);

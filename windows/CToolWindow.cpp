@@ -1,5 +1,7 @@
 #include "CToolWindow.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "CDravonelView.h"
+#include "PagePrint.h"
+#include "StudyTexts.h"
 #include "UiServices.h"
 
 CToolWindow::CToolWindow(const ToolContext& context, const QString& settingsKey, const QString& title,
@@ -54,9 +58,7 @@ CToolWindow::CToolWindow(const ToolContext& context, const QString& settingsKey,
     connect(m_pCancelJob, &QPushButton::clicked, this, &CToolWindow::CancelJob);
     connect(&m_job, &CBackgroundJob::progressChanged, m_pProgress, &QProgressBar::setValue);
     connect(&m_job, &CBackgroundJob::finished, this, &CToolWindow::OnJobFinished);
-    connect(&m_job, &CBackgroundJob::failed, this, [this](const QString& message) {
-        UiServices::Current().MessageBox(this, message, windowTitle(), MB_OK | MB_ICONEXCLAMATION);
-    });
+    connect(&m_job, &CBackgroundJob::failed, this, &CToolWindow::Warn);
 
     CDravonelView& view = m_context.view;
     connect(&view, &CDravonelView::unitsChanged, this, [this](UnitSystem units) { OnUnitsChanged(units); });
@@ -97,6 +99,41 @@ void CToolWindow::ShowNote(const QString& text) {
 }
 
 QSize CToolWindow::DefaultSize() const { return sizeHint(); }
+
+QLabel* CToolWindow::MakeTextLabel(const QString& text) {
+    auto* pLabel = new QLabel(text, this);
+    pLabel->setWordWrap(true);
+    pLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return pLabel;
+}
+
+QChartView* CToolWindow::MakeChartView(QChart*& pChart, const QString& accessibleName, int nWidthChars,
+                                       int nHeightLines) {
+    pChart = new QChart;
+    auto* pView = new QChartView(pChart, this);
+    pView->setRenderHint(QPainter::Antialiasing);
+    pView->setMinimumSize(fontMetrics().averageCharWidth() * nWidthChars,
+                          fontMetrics().height() * nHeightLines);
+    pView->setFocusPolicy(Qt::NoFocus);
+    pView->setAccessibleName(accessibleName);
+    return pView;
+}
+
+void CToolWindow::Warn(const QString& message) {
+    UiServices::Current().MessageBox(this, message, windowTitle(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool CToolWindow::IsDoneElseSay(StudyOutcome outcome, const StudyFault& fault) {
+    if (outcome == StudyOutcome::Refused) Warn(RefusalSentence(fault));
+    return outcome == StudyOutcome::Done;
+}
+
+void CToolWindow::PaintPage(QPainter&, const QRect&) {}
+
+bool CToolWindow::PrintPage(const QString& docName) {
+    return PrintOnePage(this, docName,
+                        [this](QPainter& painter, const QRect& pageRect) { PaintPage(painter, pageRect); });
+}
 
 void CToolWindow::OnUnitsChanged(UnitSystem) {}
 void CToolWindow::OnResultChanged() {}

@@ -7,10 +7,14 @@
 #include <stop_token>
 
 #include "BackgroundJob.h"
+#include "StudyInputs.h"
 #include "ToolContext.h"
 #include "UnitSystem.h"
 
+class QChart;
+class QChartView;
 class QLabel;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
@@ -60,6 +64,9 @@ public:
     // Requests the running job to stop; nothing of it will be shown.
     void CancelJob();
 
+    // Draws the window's printed page into pageRect of the painter's device; nothing unless overridden.
+    virtual void PaintPage(QPainter& painter, const QRect& pageRect);
+
 signals:
     // A job started (true) or ended (false); a window disables its own run buttons meanwhile.
     void jobRunningChanged(bool bRunning);
@@ -77,6 +84,21 @@ protected:
     void ShowNote(const QString& text);
     // The size the window opens with before any is remembered; the layout's own size unless overridden.
     virtual QSize DefaultSize() const;
+
+    // A label for sentences the window writes (word-wrapped, selectable with the mouse), showing `text`.
+    QLabel* MakeTextLabel(const QString& text = {});
+    // A chart in a view for this window: antialiased, out of the tab order (it takes no keys), named for
+    // assistive technology, and never smaller than nWidthChars average characters by nHeightLines lines
+    // of the window's font, so its axes' labels and legend are not elided. pChart receives the chart.
+    QChartView* MakeChartView(QChart*& pChart, const QString& accessibleName, int nWidthChars,
+                              int nHeightLines);
+    // Says `message` in a warning box titled with the window's title.
+    void Warn(const QString& message);
+    // What a window does with a finished study: true when it is Done; false after a warning that says the
+    // refusal as a sentence when Refused; false without a word when Cancelled.
+    bool IsDoneElseSay(StudyOutcome outcome, const StudyFault& fault);
+    // Prints PaintPage on one page, the print job named `docName`; false when cancelled or refused.
+    bool PrintPage(const QString& docName);
 
     // After the form switched to `units`: show every value in them.
     virtual void OnUnitsChanged(UnitSystem units);

@@ -22,9 +22,9 @@
 #include <algorithm>
 
 #include "CDravonelView.h"
+#include "ChartParts.h"
 #include "ChartStyle.h"
 #include "FieldText.h"
-#include "PagePrint.h"
 #include "ResultSummary.h"
 #include "StudyPage.h"
 #include "StudyTexts.h"
@@ -38,10 +38,6 @@ constexpr const char* kCaption = "Calibrate to Measured Temperature";
 constexpr double kSamplesPerMinute = 3.0;  // the profile holds one sample every 20 s
 constexpr int kEngineRuns = 13;            // at most 12 of the calibration and one of the form's delivery
 
-double Shown(double dTempC, UnitSystem units) {
-    return units == UnitSystem::English ? CelsiusToFahrenheit(dTempC) : dTempC;
-}
-
 QString Temperature(double dValue, UnitSystem units) {
     return QStringLiteral("%1 %2").arg(QString::fromStdString(NumberText(dValue)),
                                        QString::fromUtf8(kTemperatureUnit[UnitCode(units)]));
@@ -52,53 +48,37 @@ QString PlaceText(MeasurementPlace place) {
                                               : QStringLiteral("at mid-depth");
 }
 
-QLineSeries* Curve(const QString& name, const QColor& color, Qt::PenStyle style, double dWidth) {
-    auto* pCurve = new QLineSeries;
-    pCurve->setName(name);
-    QPen pen(color);
-    pen.setWidthF(dWidth);
-    pen.setStyle(style);
-    pCurve->setPen(pen);
-    return pCurve;
-}
-
 // The fitted mat mean and the trace the reading was matched on, the mat mean the form's delivery gives,
 // the reading as a point and the stop temperature, in `units`.
 void FillCalibrationChart(QChart& chart, const CalibrationResult* pFit, const CoolingCurve* pFormCurve,
                           const CalibrationRequest& request, UnitSystem requestUnits, UnitSystem units,
                           const QFont& font) {
-    chart.removeAllSeries();
-    for (QAbstractAxis* pAxis : chart.axes()) {
-        chart.removeAxis(pAxis);
-        delete pAxis;
-    }
-    StyleChart(chart, font);
-    chart.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    ResetChart(chart, font);
     double dLowC = STOP_TEMPERATURE - 10.0, dHighC = 160.0;
     std::vector<QLineSeries*> curves;
     QScatterSeries* pReading = nullptr;
     if (pFit) {
         const CoolingCurve& curve = pFit->fitted.curve;
-        const int nLast = std::clamp(curve.m_nLastSample, 0, kCurveCapacity - 1);
+        const int nLast = LastCurveSample(curve);
         const bool bSurface = request.place == MeasurementPlace::Surface;
         const double* trace =
             bSurface ? pFit->fitted.profile.m_dSurfaceTemp : pFit->fitted.profile.m_dMidDepthTemp;
-        QLineSeries* pMean = Curve(QString::fromUtf8(kFittedMean), PaletteColor(0), Qt::SolidLine, 2.5);
-        QLineSeries* pTrace = Curve(QString::fromUtf8(bSurface ? kFittedSurface : kFittedMidDepth),
-                                    PaletteColor(1), Qt::DashLine, 2.0);
+        QLineSeries* pMean = MakeLine(QString::fromUtf8(kFittedMean), PaletteColor(0), 2.5);
+        QLineSeries* pTrace = MakeLine(QString::fromUtf8(bSurface ? kFittedSurface : kFittedMidDepth),
+                                       PaletteColor(1), 2.0, Qt::DashLine);
+        pMean->replace(CurvePoints(curve, units));
         dLowC = dHighC = curve.m_dCurveTemp[0];
         for (int i = 0; i <= nLast; ++i) {
-            pMean->append(curve.m_dCurveTime[i], Shown(curve.m_dCurveTemp[i], units));
-            pTrace->append(i / kSamplesPerMinute, Shown(trace[i], units));
+            pTrace->append(i / kSamplesPerMinute, CelsiusIn(trace[i], units));
             dLowC = std::min({dLowC, curve.m_dCurveTemp[i], trace[i]});
             dHighC = std::max({dHighC, curve.m_dCurveTemp[i], trace[i]});
         }
         curves = {pMean, pTrace};
         if (pFormCurve) {
-            QLineSeries* pForm = Curve(QString::fromUtf8(kFormMean), QColor(120, 120, 120), Qt::DotLine, 2.0);
-            const int nFormLast = std::clamp(pFormCurve->m_nLastSample, 0, kCurveCapacity - 1);
-            for (int i = 0; i <= nFormLast; ++i) {
-                pForm->append(pFormCurve->m_dCurveTime[i], Shown(pFormCurve->m_dCurveTemp[i], units));
+            QLineSeries* pForm =
+                MakeLine(QString::fromUtf8(kFormMean), QColor(120, 120, 120), 2.0, Qt::DotLine);
+            pForm->replace(CurvePoints(*pFormCurve, units));
+            for (int i = 0; i <= LastCurveSample(*pFormCurve); ++i) {
                 dLowC = std::min(dLowC, pFormCurve->m_dCurveTemp[i]);
                 dHighC = std::max(dHighC, pFormCurve->m_dCurveTemp[i]);
             }
@@ -113,29 +93,23 @@ void FillCalibrationChart(QChart& chart, const CalibrationResult* pFit, const Co
         pReading->setMarkerSize(13.0);
         pReading->setColor(Qt::black);
         pReading->setBorderColor(Qt::white);
-        pReading->append(request.dMinutesAfterLaydown, Shown(dReadingC, units));
+        pReading->append(request.dMinutesAfterLaydown, CelsiusIn(dReadingC, units));
         dLowC = std::min({dLowC, dReadingC, STOP_TEMPERATURE});
         dHighC = std::max(dHighC, dReadingC);
     }
     QValueAxis* pTime = MakeTimeAxis(font);
-    QValueAxis* pTemp = MakeTemperatureAxis(units, Shown(dLowC, units), Shown(dHighC, units), font);
+    QValueAxis* pTemp = MakeTemperatureAxis(units, CelsiusIn(dLowC, units), CelsiusIn(dHighC, units), font);
     chart.addAxis(pTime, Qt::AlignBottom);
     chart.addAxis(pTemp, Qt::AlignLeft);
     if (!pFit) return;
     QLineSeries* pStop =
-        Curve(QStringLiteral("Stop %1").arg(Temperature(Shown(STOP_TEMPERATURE, units), units)),
-              PaletteColor(2), Qt::DashDotLine, 1.5);
-    pStop->append(0.0, Shown(STOP_TEMPERATURE, units));
-    pStop->append(120.0, Shown(STOP_TEMPERATURE, units));
+        MakeLine(QStringLiteral("Stop %1").arg(Temperature(CelsiusIn(STOP_TEMPERATURE, units), units)),
+                 PaletteColor(2), 1.5, Qt::DashDotLine);
+    pStop->append(0.0, CelsiusIn(STOP_TEMPERATURE, units));
+    pStop->append(120.0, CelsiusIn(STOP_TEMPERATURE, units));
     curves.push_back(pStop);
-    for (QAbstractSeries* pSeries : curves) {
-        chart.addSeries(pSeries);
-        pSeries->attachAxis(pTime);
-        pSeries->attachAxis(pTemp);
-    }
-    chart.addSeries(pReading);
-    pReading->attachAxis(pTime);
-    pReading->attachAxis(pTemp);
+    for (QAbstractSeries* pSeries : curves) AddOnAxes(chart, pSeries, pTime, pTemp);
+    AddOnAxes(chart, pReading, pTime, pTemp);
 }
 
 QLineEdit* MakeNumberEdit(const QString& name, QWidget* pParent) {
@@ -149,9 +123,7 @@ QLineEdit* MakeNumberEdit(const QString& name, QWidget* pParent) {
 
 CCalibrateWindow::CCalibrateWindow(const ToolContext& context, QWidget* pOwner)
     : CToolWindow(context, QStringLiteral("Calibrate"), QString::fromUtf8(kCaption), pOwner) {
-    m_pFormLine = new QLabel(this);
-    m_pFormLine->setWordWrap(true);
-    m_pFormLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pFormLine = MakeTextLabel();
     Body().addWidget(m_pFormLine);
 
     auto* pLeft = new QWidget(this);
@@ -187,10 +159,7 @@ CCalibrateWindow::CCalibrateWindow(const ToolContext& context, QWidget* pOwner)
     static_cast<QLabel*>(pForm->labelForField(pMinutesRow))->setBuddy(m_pMinutes);
     pLeftLayout->addWidget(pMeasurement);
 
-    m_pFit =
-        new QLabel(QStringLiteral("Enter a reading and when it was taken, then press Calibrate."), pLeft);
-    m_pFit->setWordWrap(true);
-    m_pFit->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pFit = MakeTextLabel(QStringLiteral("Enter a reading and when it was taken, then press Calibrate."));
     m_pFit->setAccessibleName(QStringLiteral("Fitted delivery temperature"));
     pLeftLayout->addWidget(m_pFit);
     m_pWindows = new QStandardItemModel(4, 2, this);
@@ -206,12 +175,7 @@ CCalibrateWindow::CCalibrateWindow(const ToolContext& context, QWidget* pOwner)
     pLeftLayout->addWidget(m_pTable);
     pLeftLayout->addStretch(1);
 
-    m_pChart = new QChart;
-    m_pChartView = new QChartView(m_pChart, this);
-    m_pChartView->setRenderHint(QPainter::Antialiasing);
-    m_pChartView->setMinimumSize(fontMetrics().averageCharWidth() * 60, fontMetrics().height() * 22);
-    m_pChartView->setFocusPolicy(Qt::NoFocus);
-    m_pChartView->setAccessibleName(QStringLiteral("Fitted cooling curves and the reading"));
+    m_pChartView = MakeChartView(m_pChart, QStringLiteral("Fitted cooling curves and the reading"), 60, 22);
     m_pChartView->setToolTip(
         QStringLiteral("The fitted delivery's mat mean and the trace the reading was "
                        "matched on, which passes through the reading; the dotted curve "
@@ -278,8 +242,7 @@ void CCalibrateWindow::Calibrate() {
     QLineEdit* edits[2] = {m_pReading, m_pMinutes};
     for (int i = 0; i < 2; ++i) {
         if (ParseFieldDouble(edits[i]->text().toStdString(), &values[i])) continue;
-        UiServices::Current().MessageBox(this, QString::fromUtf8(kPromptNumber), QString::fromUtf8(kCaption),
-                                         MB_OK | MB_ICONEXCLAMATION);
+        Warn(QString::fromUtf8(kPromptNumber));
         edits[i]->setFocus();
         edits[i]->selectAll();
         return;
@@ -306,12 +269,7 @@ void CCalibrateWindow::Calibrate() {
             return outcome;
         },
         [this, request, units](Outcome&& outcome) {
-            if (outcome.fit.outcome == StudyOutcome::Refused) {
-                UiServices::Current().MessageBox(this, RefusalSentence(outcome.fit.fault),
-                                                 QString::fromUtf8(kCaption), MB_OK | MB_ICONEXCLAMATION);
-                return;
-            }
-            if (outcome.fit.outcome != StudyOutcome::Done) return;
+            if (!IsDoneElseSay(outcome.fit.outcome, outcome.fit.fault)) return;
             m_shown = ShownFit{std::move(outcome.fit), outcome.form.summary, request, units};
             m_formCurve = outcome.form.curve;
             ShowFit();
@@ -382,11 +340,9 @@ bool CCalibrateWindow::ApplyToForm() {
     CDravonelView& view = Context().view;
     // The fit holds for the scenario it was made on; the form's own delivery is what it replaces.
     if (!FitsTheForm()) {
-        UiServices::Current().MessageBox(
-            this,
+        Warn(
             QStringLiteral("The form has changed since this calibration, so the fit does not belong to it. "
-                           "Press Calibrate again, then Apply to Form."),
-            QString::fromUtf8(kCaption), MB_OK | MB_ICONEXCLAMATION);
+                           "Press Calibrate again, then Apply to Form."));
         return false;
     }
     if (!view.ApplyDeliveryTempAndCalculate(dFit)) {
@@ -409,8 +365,7 @@ bool CCalibrateWindow::FitsTheForm() const {
 
 bool CCalibrateWindow::Print() {
     if (!m_shown) return false;
-    return PrintOnePage(this, QStringLiteral("Dravonel calibration"),
-                        [this](QPainter& painter, const QRect& pageRect) { PaintPage(painter, pageRect); });
+    return PrintPage(QStringLiteral("Dravonel calibration"));
 }
 
 void CCalibrateWindow::PaintPage(QPainter& painter, const QRect& pageRect) {

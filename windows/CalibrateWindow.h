@@ -52,7 +52,7 @@ public:
     // Puts the shown fit (in the form's units now) into the form's delivery temperature and calculates.
     bool ApplyToForm();
     bool Print();
-    void PaintPage(QPainter& painter, const QRect& pageRect);
+    void PaintPage(QPainter& painter, const QRect& pageRect) override;
 
 protected:
     QSize DefaultSize() const override;

@@ -2,7 +2,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,12 +12,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "AtomicFile.h"
 #include "ChartStyle.h"
 #include "ComparisonChart.h"
 #include "ComparisonModel.h"
 #include "KeptScenarios.h"
-#include "PagePrint.h"
+#include "StudyFiles.h"
 #include "UiServices.h"
 
 namespace {
@@ -31,13 +29,7 @@ CCompareWindow::CCompareWindow(const ToolContext& context, QWidget* pOwner)
     : CToolWindow(context, QStringLiteral("CompareScenarios"), QStringLiteral("Compare Scenarios"), pOwner) {
     m_pModel = new CComparisonModel(context.kept, Units(), this);
 
-    m_pChart = new QChart;
-    m_pChartView = new QChartView(m_pChart, this);
-    m_pChartView->setRenderHint(QPainter::Antialiasing);
-    // Room for the axes' labels and titles and the legend: a smaller chart elides its labels.
-    m_pChartView->setMinimumSize(fontMetrics().averageCharWidth() * 50, fontMetrics().height() * 20);
-    m_pChartView->setFocusPolicy(Qt::NoFocus);
-    m_pChartView->setAccessibleName(QStringLiteral("Cooling curves of the kept scenarios"));
+    m_pChartView = MakeChartView(m_pChart, QStringLiteral("Cooling curves of the kept scenarios"), 50, 20);
 
     m_pEmptyHint = new QLabel(
         QStringLiteral("Nothing is kept yet. Press Calculate on the form, then Tools > Keep for Comparison "
@@ -144,23 +136,12 @@ bool CCompareWindow::eventFilter(QObject* pWatched, QEvent* event) {
 
 bool CCompareWindow::ExportCsv() {
     if (Context().kept.Count() == 0) return false;
-    QFileDialog dialog(this, QStringLiteral("Export Comparison"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All Files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("comparison.csv"));
-    if (UiServices::Current().DoModal(dialog) != IDOK || dialog.selectedFiles().isEmpty()) return false;
-    const QString path = dialog.selectedFiles().front();
-
-    const std::string csv = ComparisonCsv(Context().kept.Scenarios(), Units());
-    std::string error;
-    if (!WriteFileAtomically(path.toStdString(), csv, &error)) {
-        UiServices::Current().MessageBox(
-            this, QString::fromStdString(error) + QStringLiteral("\nNothing was exported."),
-            QString::fromUtf8(kExportFailedCaption), MB_OK | MB_ICONEXCLAMATION);
+    const QString path =
+        AskSaveCsvPath(this, QStringLiteral("Export Comparison"), QStringLiteral("comparison.csv"));
+    if (path.isEmpty()) return false;
+    if (!WriteExport(this, path, ComparisonCsv(Context().kept.Scenarios(), Units()),
+                     QString::fromUtf8(kExportFailedCaption)))
         return false;
-    }
     ShowNote(QStringLiteral("Exported %1 scenarios to %2")
                  .arg(Context().kept.Count())
                  .arg(QFileInfo(path).absoluteFilePath()));
@@ -169,8 +150,7 @@ bool CCompareWindow::ExportCsv() {
 
 bool CCompareWindow::Print() {
     if (Context().kept.Count() == 0) return false;
-    return PrintOnePage(this, QStringLiteral("KELVANOR scenario comparison"),
-                        [this](QPainter& painter, const QRect& pageRect) { PaintPage(painter, pageRect); });
+    return PrintPage(QStringLiteral("KELVANOR scenario comparison"));
 }
 
 void CCompareWindow::PaintPage(QPainter& painter, const QRect& pageRect) {

@@ -33,7 +33,7 @@ public:
     // Asks for the printer and prints the chart and the table on one page; see PrintOnePage.
     bool Print();
     // One printed page of the comparison: title, chart, table rows.
-    void PaintPage(QPainter& painter, const QRect& pageRect);
+    void PaintPage(QPainter& painter, const QRect& pageRect) override;
 
 protected:
     QSize DefaultSize() const override;

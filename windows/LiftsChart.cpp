@@ -1,44 +1,21 @@
 #include "LiftsChart.h"
 
 #include <QChart>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
-#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
+#include "ChartParts.h"
 #include "ChartStyle.h"
 #include "FieldText.h"
 #include "LiftsReport.h"
+#include "ShownUnits.h"
 
 namespace {
 
-constexpr double kMarkSizePx = 11.0;
 constexpr double kTimeStepMinutes = 20.0;
-const QColor kKeyColor(96, 96, 96);
-
-QScatterSeries* MakeMarks(QScatterSeries::MarkerShape shape, const QColor& color) {
-    auto* pMarks = new QScatterSeries;
-    pMarks->setMarkerShape(shape);
-    pMarks->setMarkerSize(kMarkSizePx);
-    pMarks->setColor(color);
-    pMarks->setBorderColor(Qt::black);
-    return pMarks;
-}
-
-void AddOnAxes(QChart& chart, QAbstractSeries* pSeries, QAbstractAxis* pTime, QAbstractAxis* pTemp) {
-    chart.addSeries(pSeries);
-    pSeries->attachAxis(pTime);
-    pSeries->attachAxis(pTemp);
-}
-
-void HideFromLegend(QChart& chart, QAbstractSeries* pSeries) {
-    for (QLegendMarker* pMarker : chart.legend()->markers(pSeries)) pMarker->setVisible(false);
-}
-
-int LastSample(const CoolingCurve& curve) { return std::clamp(curve.m_nLastSample, 0, kCurveCapacity - 1); }
+const QColor kNextLiftColor(96, 96, 96);
 
 // "Lift 2 at 40 min: 40 mm, 145 C" in the display units.
 QString LiftName(const LiftSequenceInputs& inputs, int nLift, UnitSystem display) {
@@ -47,13 +24,13 @@ QString LiftName(const LiftSequenceInputs& inputs, int nLift, UnitSystem display
     const int nUnits = UnitCode(display);
     QString name = QStringLiteral("Lift %1").arg(nLift + 1);
     if (nLift > 0) name += QStringLiteral(" at %1 min").arg(lift.nPlacementMinutes);
-    return name + QStringLiteral(": %1 %2, %3 %4")
-                      .arg(QString::fromStdString(
-                               FormatFieldDouble(LengthInUnits(lift.dLiftThickness, from, display))),
-                           QString::fromUtf8(kLiftUnit[nUnits]),
-                           QString::fromStdString(
-                               FormatFieldDouble(TemperatureInUnits(lift.dDeliveryTemp, from, display))),
-                           QString::fromUtf8(kTemperatureUnit[nUnits]));
+    return name +
+           QStringLiteral(": %1 %2, %3 %4")
+               .arg(QString::fromStdString(FormatFieldDouble(LengthIn(lift.dLiftThickness, from, display))),
+                    QString::fromUtf8(kLiftUnit[nUnits]),
+                    QString::fromStdString(
+                        FormatFieldDouble(TemperatureIn(lift.dDeliveryTemp, from, display))),
+                    QString::fromUtf8(kTemperatureUnit[nUnits]));
 }
 
 QValueAxis* MakeRunTimeAxis(double dEndMinutes, const QFont& font) {
@@ -74,13 +51,7 @@ QValueAxis* MakeRunTimeAxis(double dEndMinutes, const QFont& font) {
 
 void FillLiftsChart(QChart& chart, const LiftSequenceInputs& inputs, const LiftSequenceResult* pResult,
                     UnitSystem display, const QFont& font) {
-    chart.removeAllSeries();
-    for (QAbstractAxis* pAxis : chart.axes()) {
-        chart.removeAxis(pAxis);
-        delete pAxis;
-    }
-    StyleChart(chart, font);
-    chart.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    ResetChart(chart, font);
 
     const bool bRun = pResult && !pResult->error;
     const int nLifts = bRun ? std::min<int>(pResult->nLifts, static_cast<int>(inputs.lifts.size())) : 0;
@@ -96,17 +67,17 @@ void FillLiftsChart(QChart& chart, const LiftSequenceInputs& inputs, const LiftS
             const LiftOutcome& outcome = pResult->lifts[i];
             if (!outcome.bPlaced) continue;
             const CoolingCurve& curve = outcome.curve;
-            for (int j = 0; j <= LastSample(curve); ++j) {
+            for (int j = 0; j <= LastCurveSample(curve); ++j) {
                 dLowC = std::min(dLowC, curve.m_dCurveTemp[j]);
                 dHighC = std::max(dHighC, curve.m_dCurveTemp[j]);
             }
-            dEndMinutes = std::max(dEndMinutes,
-                                   inputs.lifts[i].nPlacementMinutes + curve.m_dCurveTime[LastSample(curve)]);
+            dEndMinutes = std::max(
+                dEndMinutes, inputs.lifts[i].nPlacementMinutes + curve.m_dCurveTime[LastCurveSample(curve)]);
         }
     }
     QValueAxis* pTime = MakeRunTimeAxis(dEndMinutes, font);
     QValueAxis* pTemp =
-        MakeTemperatureAxis(display, TempInUnits(dLowC, display), TempInUnits(dHighC, display), font);
+        MakeTemperatureAxis(display, CelsiusIn(dLowC, display), CelsiusIn(dHighC, display), font);
     chart.addAxis(pTime, Qt::AlignBottom);
     chart.addAxis(pTemp, Qt::AlignLeft);
     if (!bRun) return;
@@ -117,54 +88,32 @@ void FillLiftsChart(QChart& chart, const LiftSequenceInputs& inputs, const LiftS
         const double dShift = inputs.lifts[i].nPlacementMinutes;
         const QColor color = PaletteColor(i);
         const CoolingCurve& curve = outcome.curve;
-        auto* pCurve = new QLineSeries;
-        pCurve->setName(LiftName(inputs, i, display));
-        QPen pen(color);
-        pen.setWidthF(2.0);
-        pCurve->setPen(pen);
-        QList<QPointF> points;
-        points.reserve(LastSample(curve) + 1);
-        for (int j = 0; j <= LastSample(curve); ++j)
-            points.append(
-                QPointF(dShift + curve.m_dCurveTime[j], TempInUnits(curve.m_dCurveTemp[j], display)));
-        pCurve->replace(points);
+        QLineSeries* pCurve = MakeLine(LiftName(inputs, i, display), color, 2.0);
+        pCurve->replace(CurvePoints(curve, display, dShift));
         AddOnAxes(chart, pCurve, pTime, pTemp);
 
         // The start where the table reads it, the stop at the first sample below the stop temperature.
         const int nStart = FindStartSample(
             curve, LiftStartIn(outcome, inputs.lifts[i].nPgHigh, display).dStartTemp, display);
         int nStop = -1;
-        for (int j = 0; j <= LastSample(curve) && nStop < 0; ++j)
+        for (int j = 0; j <= LastCurveSample(curve) && nStop < 0; ++j)
             if (curve.m_dCurveTemp[j] < STOP_TEMPERATURE) nStop = j;
-        for (const auto& [nSample, shape] : {std::pair{nStart, QScatterSeries::MarkerShapeCircle},
-                                             std::pair{nStop, QScatterSeries::MarkerShapeRectangle}}) {
-            if (nSample < 0) continue;
-            QScatterSeries* pMark = MakeMarks(shape, color);
-            pMark->append(dShift + curve.m_dCurveTime[nSample],
-                          TempInUnits(curve.m_dCurveTemp[nSample], display));
-            AddOnAxes(chart, pMark, pTime, pTemp);
-            HideFromLegend(chart, pMark);
-        }
+        const auto point = [&](int nSample) -> std::optional<QPointF> {
+            if (nSample < 0) return std::nullopt;
+            return QPointF(dShift + curve.m_dCurveTime[nSample],
+                           CelsiusIn(curve.m_dCurveTemp[nSample], display));
+        };
+        AddWindowMarks(chart, color, point(nStart), point(nStop), pTime, pTemp);
     }
 
-    const double dNext = TempInUnits(pResult->dNextLiftTempC, display);
-    auto* pNext = new QLineSeries;
-    pNext->setName(QStringLiteral("Next lift below %1 %2")
-                       .arg(QString::fromStdString(FormatFieldDouble(RoundValue(dNext))),
-                            QString::fromUtf8(kTemperatureUnit[UnitCode(display)])));
-    QPen dashed(kKeyColor);
-    dashed.setWidthF(1.5);
-    dashed.setStyle(Qt::DashLine);
-    pNext->setPen(dashed);
+    const double dNext = CelsiusIn(pResult->dNextLiftTempC, display);
+    QLineSeries* pNext = MakeLine(QStringLiteral("Next lift below %1 %2")
+                                      .arg(QString::fromStdString(FormatFieldDouble(RoundValue(dNext))),
+                                           QString::fromUtf8(kTemperatureUnit[UnitCode(display)])),
+                                  kNextLiftColor, 1.5, Qt::DashLine);
     pNext->append(pTime->min(), dNext);
     pNext->append(pTime->max(), dNext);
     AddOnAxes(chart, pNext, pTime, pTemp);
 
-    // The key to the marks: empty series seen only in the legend.
-    for (const auto& [name, shape] : {std::pair{"Start", QScatterSeries::MarkerShapeCircle},
-                                      std::pair{"Stop", QScatterSeries::MarkerShapeRectangle}}) {
-        QScatterSeries* pKey = MakeMarks(shape, kKeyColor);
-        pKey->setName(QString::fromUtf8(name));
-        AddOnAxes(chart, pKey, pTime, pTemp);
-    }
+    AddWindowMarksKey(chart, pTime, pTemp);
 }

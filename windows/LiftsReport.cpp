@@ -2,9 +2,10 @@
 
 #include <cstdio>
 
+#include "CsvText.h"
 #include "FieldText.h"
 #include "ResultSummary.h"
-#include "UnitConversion.h"
+#include "ShownUnits.h"
 
 namespace {
 
@@ -12,25 +13,6 @@ std::string Minutes(int nMinutes) { return FormatFieldInt(nMinutes) + " min"; }
 
 std::string MinutesAndClock(const SimulationInputs& site, int nPlacement, int nMinutes) {
     return Minutes(nMinutes) + " (" + ClockText(ClockAfter(site, nPlacement + nMinutes)) + ")";
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string CsvLine(const std::vector<std::string>& fields) {
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) line += ',';
-        line += CsvField(fields[i]);
-    }
-    return line + "\r\n";
 }
 
 // A list index as its entry, "" outside the list.
@@ -63,18 +45,6 @@ CompactionStart LiftStartIn(const LiftOutcome& outcome, int nPgHigh, UnitSystem 
     return ReadCompactionStart(outcome.curve, nPgHigh, display);
 }
 
-double TempInUnits(double dTempC, UnitSystem display) {
-    return display == UnitSystem::English ? CelsiusToFahrenheit(dTempC) : dTempC;
-}
-
-double LengthInUnits(double dValue, UnitSystem from, UnitSystem display) {
-    return from == display ? dValue : RoundValue(ConvertLength(display, dValue));
-}
-
-double TemperatureInUnits(double dValue, UnitSystem from, UnitSystem display) {
-    return from == display ? dValue : RoundValue(ConvertTemperature(display, dValue));
-}
-
 std::vector<LiftResultRow> LiftResultRows(const LiftSequenceInputs& inputs, const LiftSequenceResult& result,
                                           UnitSystem display) {
     std::vector<LiftResultRow> rows;
@@ -87,7 +57,8 @@ std::vector<LiftResultRow> LiftResultRows(const LiftSequenceInputs& inputs, cons
         row.strLift = FormatFieldInt(i + 1);
         row.strPlaced = MinutesAndClock(site, 0, nPlacement);
         if (!outcome.bPlaced) {
-            row.strStart = row.strStop = row.strWindow = "-";
+            row.strStart = row.strStop = row.strWindow =
+                std::string("-");  // a literal here trips GCC 12's -Wrestrict
             row.strNextLift = kNextLiftNotReached;
             row.strNotice = kLiftNotPlaced;
             rows.push_back(std::move(row));
@@ -117,7 +88,7 @@ std::string LiftsCsv(const LiftSequenceInputs& inputs, const LiftSequenceResult&
     if (result.error) return csv;
     const SimulationInputs& site = inputs.site;
     const UnitSystem from = UnitSystemOfCode(site.m_nUnits);
-    const std::string nextTemp = FormatFieldDouble(RoundValue(TempInUnits(result.dNextLiftTempC, display)));
+    const std::string nextTemp = FormatFieldDouble(RoundValue(CelsiusIn(result.dNextLiftTempC, display)));
     for (int i = 0; i < result.nLifts && i < static_cast<int>(inputs.lifts.size()); ++i) {
         const LiftInput& lift = inputs.lifts[i];
         const LiftOutcome& outcome = result.lifts[i];
@@ -125,8 +96,8 @@ std::string LiftsCsv(const LiftSequenceInputs& inputs, const LiftSequenceResult&
             FormatFieldInt(i + 1),
             FormatFieldInt(lift.nPlacementMinutes),
             ClockText(ClockAfter(site, lift.nPlacementMinutes)),
-            FormatFieldDouble(LengthInUnits(lift.dLiftThickness, from, display)),
-            FormatFieldDouble(TemperatureInUnits(lift.dDeliveryTemp, from, display)),
+            FormatFieldDouble(LengthIn(lift.dLiftThickness, from, display)),
+            FormatFieldDouble(TemperatureIn(lift.dDeliveryTemp, from, display)),
             Entry(kMixTypeNames, kMixTypeCount, lift.nMixType),
             Entry(kPgHighNames, kPgGradeCount, lift.nPgHigh),
             Entry(kPgLowNames, kPgGradeCount, lift.nPgLow),

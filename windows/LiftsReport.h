@@ -40,10 +40,3 @@ std::vector<LiftResultRow> LiftResultRows(const LiftSequenceInputs& inputs, cons
 // clock, the window and the notice. Commas between fields, a field holding a comma, quote or line break in
 // double quotes, CR LF line ends. Only the header when the run was refused.
 std::string LiftsCsv(const LiftSequenceInputs& inputs, const LiftSequenceResult& result, UnitSystem display);
-
-// A temperature held in C shown in `display` units (C unchanged, F converted).
-double TempInUnits(double dTempC, UnitSystem display);
-// A value in the units of `from` shown in `display` units, rounded to hundredths as the form rounds a
-// converted value; unchanged when both are the same system.
-double LengthInUnits(double dValue, UnitSystem from, UnitSystem display);
-double TemperatureInUnits(double dValue, UnitSystem from, UnitSystem display);

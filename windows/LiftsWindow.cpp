@@ -4,7 +4,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,19 +19,18 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "AtomicFile.h"
 #include "CDravonelView.h"
 #include "ChartStyle.h"
 #include "FieldText.h"
 #include "LiftsChart.h"
 #include "LiftsReport.h"
-#include "PagePrint.h"
 #include "Resource.h"
+#include "ShownUnits.h"
+#include "StudyFiles.h"
 #include "UiServices.h"
 
 namespace {
 
-constexpr const char* kCaption = "Lifts";
 constexpr const char* kExportFailedCaption = "Can Not Export";
 // Where Add Lift puts a new lift: this long after the one before it.
 constexpr int kAddedLiftGapMinutes = 30;
@@ -106,9 +104,7 @@ QPixmap Swatch(const QColor& color, int nSize) {
 
 CLiftsWindow::CLiftsWindow(const ToolContext& context, QWidget* pOwner)
     : CToolWindow(context, QStringLiteral("Lifts"), QStringLiteral("Lifts"), pOwner), m_units(Units()) {
-    m_pSite = new QLabel(this);
-    m_pSite->setWordWrap(true);
-    m_pSite->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pSite = MakeTextLabel();
     Body().addWidget(m_pSite);
 
     auto* pLiftsBox = new QGroupBox(QStringLiteral("Lifts, bottom first"), this);
@@ -142,12 +138,7 @@ CLiftsWindow::CLiftsWindow(const ToolContext& context, QWidget* pOwner)
     pLiftsLayout->addWidget(pWhy);
     Body().addWidget(pLiftsBox);
 
-    m_pChart = new QChart;
-    m_pChartView = new QChartView(m_pChart, this);
-    m_pChartView->setRenderHint(QPainter::Antialiasing);
-    m_pChartView->setMinimumSize(fontMetrics().averageCharWidth() * 50, fontMetrics().height() * 18);
-    m_pChartView->setFocusPolicy(Qt::NoFocus);
-    m_pChartView->setAccessibleName(QStringLiteral("Mat mean temperature of every lift"));
+    m_pChartView = MakeChartView(m_pChart, QStringLiteral("Mat mean temperature of every lift"), 50, 18);
 
     m_pStale = new QLabel(
         QStringLiteral("The lifts or the form changed since this run: press Run to update it."), this);
@@ -427,7 +418,7 @@ void CLiftsWindow::OnUnitsChanged(UnitSystem units) {
         const auto convert = [&](QLineEdit& field, bool bLength) {
             double dValue = 0.0;
             if (!ParseFieldDouble(field.text().toStdString(), &dValue)) return;  // left as typed
-            dValue = bLength ? LengthInUnits(dValue, from, units) : TemperatureInUnits(dValue, from, units);
+            dValue = bLength ? LengthIn(dValue, from, units) : TemperatureIn(dValue, from, units);
             field.setText(Text(FormatFieldDouble(dValue)));
         };
         m_bFilling = true;
@@ -475,7 +466,7 @@ void CLiftsWindow::ShowRun() {
 }
 
 void CLiftsWindow::Refuse(const QString& message, QWidget* pField) {
-    UiServices::Current().MessageBox(this, message, QString::fromUtf8(kCaption), MB_OK | MB_ICONEXCLAMATION);
+    Warn(message);
     if (!pField) return;
     if (pField->window() != this) pField->window()->activateWindow();
     pField->setFocus(Qt::OtherFocusReason);
@@ -577,22 +568,11 @@ bool CLiftsWindow::Run() {
 
 bool CLiftsWindow::ExportCsv() {
     if (!m_shown) return false;
-    QFileDialog dialog(this, QStringLiteral("Export Lifts"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All Files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("lifts.csv"));
-    if (UiServices::Current().DoModal(dialog) != IDOK || dialog.selectedFiles().isEmpty()) return false;
-    const QString path = dialog.selectedFiles().front();
-
-    const std::string csv = LiftsCsv(m_shown->inputs, m_shown->result, m_units);
-    std::string error;
-    if (!WriteFileAtomically(path.toStdString(), csv, &error)) {
-        UiServices::Current().MessageBox(this, Text(error) + QStringLiteral("\nNothing was exported."),
-                                         QString::fromUtf8(kExportFailedCaption), MB_OK | MB_ICONEXCLAMATION);
+    const QString path = AskSaveCsvPath(this, QStringLiteral("Export Lifts"), QStringLiteral("lifts.csv"));
+    if (path.isEmpty()) return false;
+    if (!WriteExport(this, path, LiftsCsv(m_shown->inputs, m_shown->result, m_units),
+                     QString::fromUtf8(kExportFailedCaption)))
         return false;
-    }
     ShowNote(QStringLiteral("Exported %1 lifts to %2")
                  .arg(m_shown->result.nLifts)
                  .arg(QFileInfo(path).absoluteFilePath()));
@@ -601,8 +581,7 @@ bool CLiftsWindow::ExportCsv() {
 
 bool CLiftsWindow::Print() {
     if (!m_shown) return false;
-    return PrintOnePage(this, QStringLiteral("KELVANOR lifts"),
-                        [this](QPainter& painter, const QRect& pageRect) { PaintPage(painter, pageRect); });
+    return PrintPage(QStringLiteral("KELVANOR lifts"));
 }
 
 void CLiftsWindow::PaintPage(QPainter& painter, const QRect& pageRect) {

@@ -90,7 +90,7 @@ public:
     // Asks for the printer and prints the chart and the table on one page.
     bool Print();
     // One printed page: title, site, chart, table rows.
-    void PaintPage(QPainter& painter, const QRect& pageRect);
+    void PaintPage(QPainter& painter, const QRect& pageRect) override;
 
 signals:
     // The user changed a lift, added or removed one, or changed the next-lift temperature.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ChartParts.h"
 #include "ChartStyle.h"
 #include "StudyInputs.h"
 
@@ -44,12 +45,6 @@ const char* NoticeBandName(CoolingNotice notice) {
     return kBandNoNotice;
 }
 
-void Attach(QChart& chart, QAbstractSeries* pSeries, QAbstractAxis* pX, QAbstractAxis* pY) {
-    chart.addSeries(pSeries);
-    pSeries->attachAxis(pX);
-    pSeries->attachAxis(pY);
-}
-
 // The paving-time axis in hours with clock labels on whole hours, as few as keep the labels apart.
 QCategoryAxis* MakeClockAxis(double dFromHours, double dToHours, const QFont& font) {
     auto* pAxis = new QCategoryAxis;
@@ -73,13 +68,7 @@ QString MinimumLineName(double dMinimumWindow) {
 
 void FillPlannerChart(QChart& chart, const PavingDayPlan& plan, int nStepMinutes, double dMinimumWindow,
                       const QFont& font) {
-    chart.removeAllSeries();
-    for (QAbstractAxis* pAxis : chart.axes()) {
-        chart.removeAxis(pAxis);
-        delete pAxis;
-    }
-    StyleChart(chart, font);
-    chart.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    ResetChart(chart, font);
 
     // Each slot covers its step, centred on its paving time; a lone slot still gets a visible width.
     const double dHalf = std::max(nStepMinutes, 1) / kMinutesPerHour / 2.0;
@@ -109,17 +98,13 @@ void FillPlannerChart(QChart& chart, const PavingDayPlan& plan, int nStepMinutes
             pLower->append(t - dHalf, slotList[i].nStartTime);
             pLower->append(t + dHalf, slotList[i].nStartTime);
         }
-        auto* pBand = new QAreaSeries(pUpper, pLower);
-        pUpper->setParent(pBand);
-        pLower->setParent(pBand);
         QColor fill = NoticeColor(notice);
-        QPen pen(fill);
-        pen.setWidthF(1.5);
-        pBand->setPen(pen);
+        QPen edge(fill);
+        edge.setWidthF(1.5);
         fill.setAlphaF(0.45);
-        pBand->setBrush(fill);
+        QAreaSeries* pBand = MakeBand(pUpper, pLower, edge, fill);
         pBand->setName(QString::fromUtf8(NoticeBandName(notice)));
-        Attach(chart, pBand, pX, pY);
+        AddOnAxes(chart, pBand, pX, pY);
         bool& bHasEntry = bNamed[static_cast<int>(notice)];
         for (QLegendMarker* pMarker : chart.legend()->markers(pBand)) {
             pMarker->setShape(QLegend::MarkerShapeRectangle);
@@ -128,12 +113,7 @@ void FillPlannerChart(QChart& chart, const PavingDayPlan& plan, int nStepMinutes
         bHasEntry = true;
     }
 
-    auto* pMinimum = new QLineSeries;
-    pMinimum->setName(MinimumLineName(dMinimumWindow));
-    QPen dashed(QColor(40, 40, 40));
-    dashed.setWidthF(1.5);
-    dashed.setStyle(Qt::DashLine);
-    pMinimum->setPen(dashed);
+    QLineSeries* pMinimum = MakeLine(MinimumLineName(dMinimumWindow), QColor(40, 40, 40), 1.5, Qt::DashLine);
     auto* pShort = new QScatterSeries;
     pShort->setName(QString::fromUtf8(kShortMarks));
     pShort->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
@@ -154,11 +134,11 @@ void FillPlannerChart(QChart& chart, const PavingDayPlan& plan, int nStepMinutes
         if (slot.bShortWindow) pShort->append(t, slot.dStopTime);
         if (slot.bBest) pBest->append(t, std::min(slot.dStopTime + kStarLiftMinutes, kLongestMinutes));
     }
-    Attach(chart, pMinimum, pX, pY);
+    AddOnAxes(chart, pMinimum, pX, pY);
     // Marks only when there is something to mark, so the legend names only what the chart shows.
     for (QScatterSeries* pMarks : {pShort, pBest}) {
         if (pMarks->count() > 0)
-            Attach(chart, pMarks, pX, pY);
+            AddOnAxes(chart, pMarks, pX, pY);
         else
             delete pMarks;
     }

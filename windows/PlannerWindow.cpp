@@ -21,7 +21,6 @@
 #include "CDravonelView.h"
 #include "HourlyWeatherCsv.h"
 #include "HourlyWeatherModel.h"
-#include "PagePrint.h"
 #include "PlannerChart.h"
 #include "StudyFiles.h"
 #include "StudyPage.h"
@@ -88,9 +87,7 @@ CPlannerWindow::CPlannerWindow(const ToolContext& context, QWidget* pOwner)
     m_pWeather = new CHourlyWeatherModel(Units(), this);
     m_pSlots = new QStandardItemModel(0, SlotColumnCount, this);
 
-    m_pFormLine = new QLabel(this);
-    m_pFormLine->setWordWrap(true);
-    m_pFormLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pFormLine = MakeTextLabel();
     Body().addWidget(m_pFormLine);
 
     // Left: when to pave and the weather.
@@ -155,25 +152,15 @@ CPlannerWindow::CPlannerWindow(const ToolContext& context, QWidget* pOwner)
     pSettingsLayout->addWidget(pWeatherBox, 1);
 
     // Right: the ribbon over the table of slots.
-    m_pChart = new QChart;
-    m_pChartView = new QChartView(m_pChart, this);
-    m_pChartView->setRenderHint(QPainter::Antialiasing);
-    m_pChartView->setMinimumSize(fontMetrics().averageCharWidth() * 60, fontMetrics().height() * 20);
-    m_pChartView->setFocusPolicy(Qt::NoFocus);
-    m_pChartView->setAccessibleName(QStringLiteral("Compaction windows through the day"));
+    m_pChartView = MakeChartView(m_pChart, QStringLiteral("Compaction windows through the day"), 60, 20);
     m_pChartView->setToolTip(
         QStringLiteral("Each band runs from the compaction start to the stop for paving at that time; its "
                        "colour tells the cooling notice. The dashed line lies the minimum window above the "
                        "start: a band whose top stays below it leaves the rollers too little time for their "
                        "passes (a diamond marks it). Stars mark the best paving times."));
-    m_pPlannedFor = new QLabel(this);
-    m_pPlannedFor->setWordWrap(true);
-    m_pPlannedFor->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_pBestLine = new QLabel(QStringLiteral("Press Plan to work out the compaction window of every paving "
-                                            "time."),
-                             this);
-    m_pBestLine->setWordWrap(true);
-    m_pBestLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pPlannedFor = MakeTextLabel();
+    m_pBestLine =
+        MakeTextLabel(QStringLiteral("Press Plan to work out the compaction window of every paving time."));
     m_pTable = new QTableView(this);
     m_pTable->setModel(m_pSlots);
     m_pTable->setAccessibleName(QStringLiteral("Paving times and their windows"));
@@ -280,12 +267,7 @@ void CPlannerWindow::Plan() {
                 stop);
         },
         [this, request, units](PavingDayPlan&& plan) {
-            if (plan.outcome == StudyOutcome::Refused) {
-                UiServices::Current().MessageBox(this, RefusalSentence(plan.fault),
-                                                 QString::fromUtf8(kCaption), MB_OK | MB_ICONEXCLAMATION);
-                return;
-            }
-            if (plan.outcome != StudyOutcome::Done) return;
+            if (!IsDoneElseSay(plan.outcome, plan.fault)) return;
             m_shown = ShownPlan{std::move(plan), request, units};
             ShowPlan();
         });
@@ -460,8 +442,7 @@ bool CPlannerWindow::ExportCsv() {
 
 bool CPlannerWindow::Print() {
     if (!m_shown) return false;
-    return PrintOnePage(this, QStringLiteral("Dravonel paving day plan"),
-                        [this](QPainter& painter, const QRect& pageRect) { PaintPage(painter, pageRect); });
+    return PrintPage(QStringLiteral("Dravonel paving day plan"));
 }
 
 void CPlannerWindow::PaintPage(QPainter& painter, const QRect& pageRect) {

@@ -56,7 +56,7 @@ public:
     bool ExportCsv();
     // Asks for the printer and prints the chart and the table on one page.
     bool Print();
-    void PaintPage(QPainter& painter, const QRect& pageRect);
+    void PaintPage(QPainter& painter, const QRect& pageRect) override;
 
 protected:
     QSize DefaultSize() const override;

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 
 #include "AtomicFile.h"
+#include "CsvText.h"
 #include "UiServices.h"
 
 namespace {
@@ -13,17 +14,6 @@ const QStringList kCsvFilters = {QStringLiteral("CSV files (*.csv)"), QStringLit
 QString Chosen(QFileDialog& dialog) {
     if (UiServices::Current().DoModal(dialog) != IDOK || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
-}
-
-std::string CsvField(const QString& text) {
-    const std::string field = text.toStdString();
-    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-    std::string quoted = "\"";
-    for (char c : field) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
 }
 
 }  // namespace
@@ -60,7 +50,7 @@ std::string ModelCsv(const QAbstractItemModel& model) {
     auto line = [&](auto cell) {
         for (int c = 0; c < model.columnCount(); ++c) {
             if (c > 0) csv += ',';
-            csv += CsvField(cell(c));
+            csv += CsvField(cell(c).toStdString());
         }
         csv += "\r\n";
     };

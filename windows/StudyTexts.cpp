@@ -52,18 +52,6 @@ QString ScenarioText(const SimulationInputs& in, bool bTime, bool bWeather) {
     return text;
 }
 
-double TemperatureIn(double dValue, UnitSystem from, UnitSystem to) {
-    return from == to ? dValue : RoundValue(ConvertTemperature(to, dValue));
-}
-
-double WindSpeedIn(double dValue, UnitSystem from, UnitSystem to) {
-    return from == to ? dValue : RoundValue(ConvertSpeed(to, dValue));
-}
-
-double LengthIn(double dValue, UnitSystem from, UnitSystem to) {
-    return from == to ? dValue : RoundValue(ConvertLength(to, dValue));
-}
-
 SimulationInputs InputsIn(const SimulationInputs& inputs, UnitSystem from, UnitSystem to) {
     FormRecord record;
     record.m_nActiveUnits = UnitCode(from);

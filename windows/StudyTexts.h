@@ -6,6 +6,7 @@ class QAbstractSpinBox;
 
 #include "SimulationInputs.h"
 #include "StudyInputs.h"
+#include "ShownUnits.h"  // TemperatureIn, WindSpeedIn, LengthIn
 
 // Texts the study windows share.
 
@@ -18,13 +19,6 @@ QString ScenarioText(const SimulationInputs& inputs, bool bTime, bool bWeather);
 
 // The weather alone, in the scenario's units: "air 10 C, wind 8 km/h, Clear & Dry".
 QString WeatherText(double dAirTemp, double dWindSpeed, int nSkyCondition, UnitSystem units);
-
-// A value of a temperature input held in `from` units shown in `to` units as the form shows it after a
-// unit switch: converted, then rounded to hundredths. Unchanged when the systems agree.
-double TemperatureIn(double dValue, UnitSystem from, UnitSystem to);
-// The same for a wind speed (mph or km/h) and a lift thickness (in. or mm).
-double WindSpeedIn(double dValue, UnitSystem from, UnitSystem to);
-double LengthIn(double dValue, UnitSystem from, UnitSystem to);
 
 // The scenario of `inputs` (held in `from` units) as the form would hold it after switching to `to`:
 // the five dimensioned values converted and rounded to hundredths; the rest unchanged.

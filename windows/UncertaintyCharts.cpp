@@ -10,30 +10,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ChartParts.h"
 #include "ChartStyle.h"
 
 namespace {
 
 constexpr double kBarShare = 0.8;  // of its bin a histogram bar covers; the rest is the gap
-
-void Clear(QChart& chart, const QFont& font) {
-    chart.removeAllSeries();
-    for (QAbstractAxis* pAxis : chart.axes()) {
-        chart.removeAxis(pAxis);
-        delete pAxis;
-    }
-    StyleChart(chart, font);
-}
-
-void Attach(QChart& chart, QAbstractSeries* pSeries, QAbstractAxis* pX, QAbstractAxis* pY) {
-    chart.addSeries(pSeries);
-    pSeries->attachAxis(pX);
-    pSeries->attachAxis(pY);
-}
-
-void HideFromLegend(QChart& chart, QAbstractSeries* pSeries) {
-    for (QLegendMarker* pMarker : chart.legend()->markers(pSeries)) pMarker->setVisible(false);
-}
 
 QLineSeries* VerticalLine(double x, double dLow, double dHigh, const QPen& pen) {
     auto* pLine = new QLineSeries;
@@ -45,14 +27,9 @@ QLineSeries* VerticalLine(double x, double dLow, double dHigh, const QPen& pen) 
 
 // The area between two outlines, filled with `color` and edged a little darker.
 QAreaSeries* AreaOver(QLineSeries* pUpper, QLineSeries* pLower, const QColor& color) {
-    auto* pArea = new QAreaSeries(pUpper, pLower);
-    pUpper->setParent(pArea);
-    pLower->setParent(pArea);
-    QPen pen(color.darker(130));
-    pen.setWidthF(1.0);
-    pArea->setPen(pen);
-    pArea->setBrush(color);
-    return pArea;
+    QPen edge(color.darker(130));
+    edge.setWidthF(1.0);
+    return MakeBand(pUpper, pLower, edge, color);
 }
 
 QValueAxis* StopAxis(double dLow, double dHigh, const QFont& font) {
@@ -78,7 +55,7 @@ int HistogramBinMinutes(const UncertaintyResult& result) {
 }
 
 void FillStopHistogram(QChart& chart, const UncertaintyResult& result, const QFont& font) {
-    Clear(chart, font);
+    ResetChart(chart, font);
     const int nBin = HistogramBinMinutes(result);
     // Counts by bin; bin b covers minutes b * nBin to b * nBin + nBin - 1.
     std::vector<std::size_t> bins((kStopCountMinutes + nBin - 1) / nBin, 0);
@@ -104,7 +81,6 @@ void FillStopHistogram(QChart& chart, const UncertaintyResult& result, const QFo
     StyleAxis(*pY, font);
     chart.addAxis(pX, Qt::AlignBottom);
     chart.addAxis(pY, Qt::AlignLeft);
-    chart.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     if (!bAny) return;
 
     auto* pOutline = new QLineSeries;
@@ -124,7 +100,7 @@ void FillStopHistogram(QChart& chart, const UncertaintyResult& result, const QFo
     pBaseline->append(pOutline->at(pOutline->count() - 1).x(), 0.0);
     QAreaSeries* pBars = AreaOver(pOutline, pBaseline, PaletteColor(0));
     pBars->setName(QString::fromUtf8(kHistogramBars));
-    Attach(chart, pBars, pX, pY);
+    AddOnAxes(chart, pBars, pX, pY);
     for (QLegendMarker* pMarker : chart.legend()->markers(pBars))
         pMarker->setShape(QLegend::MarkerShapeRectangle);
 
@@ -136,7 +112,7 @@ void FillStopHistogram(QChart& chart, const UncertaintyResult& result, const QFo
     for (double p : {result.stop.dP10, result.stop.dP50, result.stop.dP90}) {
         QLineSeries* pLine = VerticalLine(p, 0.0, dTop, dashed);
         pLine->setName(QString::fromUtf8(kPercentileLines));
-        Attach(chart, pLine, pX, pY);
+        AddOnAxes(chart, pLine, pX, pY);
         if (!bFirst) HideFromLegend(chart, pLine);
         bFirst = false;
     }
@@ -144,12 +120,12 @@ void FillStopHistogram(QChart& chart, const UncertaintyResult& result, const QFo
     solid.setWidthF(2.0);
     QLineSeries* pNominal = VerticalLine(result.nominal.dStopTime, 0.0, dTop, solid);
     pNominal->setName(QString::fromUtf8(kNominalLine));
-    Attach(chart, pNominal, pX, pY);
+    AddOnAxes(chart, pNominal, pX, pY);
 }
 
 void FillTornado(QChart& chart, const UncertaintyResult& result, const std::vector<QString>& labels,
                  const QFont& font) {
-    Clear(chart, font);
+    ResetChart(chart, font, QLegend::MarkerShapeRectangle);
     const std::vector<SensitivityRow>& rows = result.sensitivity;
     const int nRows = static_cast<int>(rows.size());
     const double dNominal = result.nominal.dStopTime;
@@ -172,7 +148,6 @@ void FillTornado(QChart& chart, const UncertaintyResult& result, const std::vect
     pY->setGridLineVisible(false);
     chart.addAxis(pX, Qt::AlignBottom);
     chart.addAxis(pY, Qt::AlignLeft);
-    chart.legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
     if (nRows == 0) return;
 
     for (int i = 0; i < nRows; ++i) {
@@ -189,7 +164,7 @@ void FillTornado(QChart& chart, const UncertaintyResult& result, const std::vect
             pLower->append(std::max(dNominal, dStop), dBottomY);
             QAreaSeries* pBar = AreaOver(pUpper, pLower, bHighEnd ? PaletteColor(1) : PaletteColor(0));
             pBar->setName(QString::fromUtf8(bHighEnd ? kHighEndBars : kLowEndBars));
-            Attach(chart, pBar, pX, pY);
+            AddOnAxes(chart, pBar, pX, pY);
             if (i > 0) HideFromLegend(chart, pBar);
         }
     }
@@ -197,5 +172,5 @@ void FillTornado(QChart& chart, const UncertaintyResult& result, const std::vect
     solid.setWidthF(2.0);
     QLineSeries* pNominal = VerticalLine(dNominal, -0.5, nRows - 0.5, solid);
     pNominal->setName(QString::fromUtf8(kNominalLine));
-    Attach(chart, pNominal, pX, pY);
+    AddOnAxes(chart, pNominal, pX, pY);
 }

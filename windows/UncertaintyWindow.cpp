@@ -22,7 +22,6 @@
 #include <cmath>
 
 #include "CDravonelView.h"
-#include "PagePrint.h"
 #include "StudyPage.h"
 #include "StudyTexts.h"
 #include "UiServices.h"
@@ -58,9 +57,7 @@ QString PlainLabel(const char* pszLabel) { return QString::fromUtf8(pszLabel).re
 
 CUncertaintyWindow::CUncertaintyWindow(const ToolContext& context, QWidget* pOwner)
     : CToolWindow(context, QStringLiteral("Uncertainty"), QString::fromUtf8(kCaption), pOwner) {
-    m_pFormLine = new QLabel(this);
-    m_pFormLine->setWordWrap(true);
-    m_pFormLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pFormLine = MakeTextLabel();
     Body().addWidget(m_pFormLine);
 
     auto* pSettings = new QWidget(this);
@@ -138,9 +135,7 @@ CUncertaintyWindow::CUncertaintyWindow(const ToolContext& context, QWidget* pOwn
     m_pTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_pTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pSummary = new QLabel(QStringLiteral("Press Run to draw the samples."), this);
-    m_pSummary->setWordWrap(true);
-    m_pSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pSummary = MakeTextLabel(QStringLiteral("Press Run to draw the samples."));
     m_pSummary->setAccessibleName(QStringLiteral("Study summary"));
     auto* pFigures = new QWidget(this);
     auto* pFiguresLayout = new QVBoxLayout(pFigures);
@@ -150,12 +145,7 @@ CUncertaintyWindow::CUncertaintyWindow(const ToolContext& context, QWidget* pOwn
     pFiguresLayout->addStretch(1);
 
     auto makeChart = [this](QChart*& pChart, const QString& name, const QString& tip) {
-        pChart = new QChart;
-        auto* pView = new QChartView(pChart, this);
-        pView->setRenderHint(QPainter::Antialiasing);
-        pView->setMinimumSize(fontMetrics().averageCharWidth() * 55, fontMetrics().height() * 20);
-        pView->setFocusPolicy(Qt::NoFocus);
-        pView->setAccessibleName(name);
+        QChartView* pView = MakeChartView(pChart, name, 55, 20);
         pView->setToolTip(tip);
         return pView;
     };
@@ -248,9 +238,7 @@ void CUncertaintyWindow::Run() {
     bool bSeed = false;
     const quint64 nSeed = m_pSeed->text().toULongLong(&bSeed);
     if (!bSeed) {
-        UiServices::Current().MessageBox(
-            this, QStringLiteral("The seed must be a whole number from 0 to 18446744073709551615."),
-            QString::fromUtf8(kCaption), MB_OK | MB_ICONEXCLAMATION);
+        Warn(QStringLiteral("The seed must be a whole number from 0 to 18446744073709551615."));
         m_pSeed->setFocus();
         m_pSeed->selectAll();
         return;
@@ -270,12 +258,7 @@ void CUncertaintyWindow::Run() {
                 stop);
         },
         [this, units, base = request.base, dMinimum = request.dMinimumWindow](UncertaintyResult&& result) {
-            if (result.outcome == StudyOutcome::Refused) {
-                UiServices::Current().MessageBox(this, RefusalSentence(result.fault),
-                                                 QString::fromUtf8(kCaption), MB_OK | MB_ICONEXCLAMATION);
-                return;
-            }
-            if (result.outcome != StudyOutcome::Done) return;
+            if (!IsDoneElseSay(result.outcome, result.fault)) return;
             m_shown = ShownStudy{std::move(result), base, units, dMinimum};
             ShowResult();
         });
@@ -374,8 +357,7 @@ void CUncertaintyWindow::UpdateButtons(bool bRunning) {
 
 bool CUncertaintyWindow::Print() {
     if (!m_shown) return false;
-    return PrintOnePage(this, QStringLiteral("Dravonel uncertainty study"),
-                        [this](QPainter& painter, const QRect& pageRect) { PaintPage(painter, pageRect); });
+    return PrintPage(QStringLiteral("Dravonel uncertainty study"));
 }
 
 void CUncertaintyWindow::PaintPage(QPainter& painter, const QRect& pageRect) {

@@ -44,7 +44,7 @@ public:
     // number from 0 to 2^64 - 1 is refused with a message and nothing runs.
     void Run();
     bool Print();
-    void PaintPage(QPainter& painter, const QRect& pageRect);
+    void PaintPage(QPainter& painter, const QRect& pageRect) override;
 
     // The spreads as the study takes them (temperatures in C whatever the form's units).
     UncertaintySpreads Spreads() const { return m_spreadsC; }

@@ -136,7 +136,9 @@ TEST_P(CompactionStartTest, RunAByGradeAndAxis) {
         if (c.m_dCurveTemp[i] < row.dStartTemp) first = i;
     ASSERT_GE(first, 0);
     EXPECT_EQ(start.nStartTime, static_cast<int>(c.m_dCurveTime[first]));
-    if (row.nPgHigh == RunA().m_nPgHigh) EXPECT_EQ(r.summary.start.nStartTime, start.nStartTime);
+    if (row.nPgHigh == RunA().m_nPgHigh) {
+        EXPECT_EQ(r.summary.start.nStartTime, start.nStartTime);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Grades, CompactionStartTest,

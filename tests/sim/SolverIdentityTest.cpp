@@ -14,6 +14,7 @@
 #include "CoolingRun.h"
 #include "LiteralSolver.h"
 #include "NamedRuns.h"
+#include "RandomInputs.h"
 
 namespace {
 
@@ -222,47 +223,11 @@ TEST(SolverIdentity, ZeroDenominator) {
 }
 
 // ---- A deterministic sweep over the form's ranges ------------------------------------------------------
-class Lcg {
-public:
-    explicit Lcg(std::uint64_t seed) : m_state(seed) {}
-    std::uint32_t Next() {
-        m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<std::uint32_t>(m_state >> 33);
-    }
-    int Index(int count) { return static_cast<int>(Next() % static_cast<std::uint32_t>(count)); }
-    // A value in [lo, hi] in hundredths, as the form holds it.
-    double Hundredths(double lo, double hi) {
-        const int steps = static_cast<int>((hi - lo) * 100.0 + 0.5);
-        return lo + Index(steps + 1) * 0.01;
-    }
-
-private:
-    std::uint64_t m_state;
-};
-
 TEST(SolverIdentity, SweepOfTheFormRanges) {
-    static const int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    Lcg rng(20260615);
+    InputsLcg rng(20260615);
     int seen[4] = {0, 0, 0, 0};  // -2, -1, 0..9, 10+
     for (int run = 0; run < 150; ++run) {
-        SimulationInputs in;
-        in.m_nUnits = rng.Index(2);
-        const InputRanges& r = UnitSystemOfCode(in.m_nUnits) == UnitSystem::SI ? kSiRanges : kEnglishRanges;
-        in.m_dAirTemp = rng.Hundredths(r.m_dAirTempMin, r.m_dAirTempMax);
-        in.m_dSurfaceTemp = rng.Hundredths(r.m_dSurfaceTempMin, r.m_dSurfaceTempMax);
-        in.m_dDeliveryTemp = rng.Hundredths(r.m_dDeliveryTempMin, r.m_dDeliveryTempMax);
-        in.m_dLiftThickness = rng.Hundredths(r.m_dLiftThicknessMin, r.m_dLiftThicknessMax);
-        in.m_dWindSpeed = rng.Hundredths(r.m_dWindSpeedMin, r.m_dWindSpeedMax);
-        in.m_dLatitude = rng.Hundredths(0.0, 90.0);
-        in.m_nMonth = 1 + rng.Index(12);
-        in.m_nDay = 1 + rng.Index(kMonthLength[in.m_nMonth - 1]);
-        in.m_nHour = rng.Index(25);
-        in.m_nMinute = rng.Index(61);
-        in.m_nSkyCondition = rng.Index(5);
-        in.m_nMixType = rng.Index(4);
-        in.m_nMaterialType = rng.Index(4);
-        in.m_nMoistureContent = rng.Index(2);
-        in.m_nMoistureState = rng.Index(2);
+        const SimulationInputs in = RandomFormInputs(rng);
         const int code = ExpectIdentical(in, "sweep " + std::to_string(run));
         ++seen[code == -2 ? 0 : code == -1 ? 1 : code < 10 ? 2 : 3];
         if (HasFatalFailure()) return;

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "ShownUnits.h"
 #include "UnitConversion.h"
 
 namespace {
@@ -70,7 +71,9 @@ TEST(RoundValue, EveryTypedThousandthAgreesWithIntegerArithmetic) {
                       std::abs(hundredths) % 100);
         const double expected = hundredths == 0 ? 0.0 : Decimal(text);
         ASSERT_EQ(RoundValue(typed), expected) << n;
-        if (n % 10 == 0) ASSERT_EQ(RoundValue(typed), typed == 0.0 ? 0.0 : typed) << n;
+        if (n % 10 == 0) {
+            ASSERT_EQ(RoundValue(typed), typed == 0.0 ? 0.0 : typed) << n;
+        }
     }
 }
 
@@ -166,6 +169,17 @@ TEST(Converters, WindBeforeRoundingIs8045) {
 
 TEST(Converters, ThreeInchesAre76Point2Millimetres) {
     EXPECT_NEAR(ConvertLength(UnitSystem::SI, 3.0), 76.2, 1e-12);
+}
+
+// What a tool window shows of a value held in another system: converted and rounded as the unit switch
+// does; a value already in the shown system is left exactly as it is, never rounded.
+TEST(ShownIn, ConvertsAndRoundsOnlyAcrossSystems) {
+    EXPECT_EQ(TemperatureIn(300.0, UnitSystem::English, UnitSystem::SI), Decimal("148.89"));
+    EXPECT_EQ(LengthIn(3.0, UnitSystem::English, UnitSystem::SI), Decimal("76.2"));
+    EXPECT_EQ(WindSpeedIn(5.0, UnitSystem::English, UnitSystem::SI), Decimal("8.05"));
+    EXPECT_EQ(TemperatureIn(148.891, UnitSystem::SI, UnitSystem::SI), 148.891);
+    EXPECT_EQ(CelsiusIn(100.0, UnitSystem::English), 212.0);
+    EXPECT_EQ(CelsiusIn(-17.775, UnitSystem::SI), -17.775);
 }
 
 }  // namespace

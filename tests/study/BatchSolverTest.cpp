@@ -12,6 +12,7 @@
 #include "BatchKernel.h"
 #include "BatchSolver.h"
 #include "NamedRuns.h"
+#include "RandomInputs.h"
 
 namespace {
 
@@ -31,52 +32,18 @@ SimulationInputs With(SimulationInputs in, void (*edit)(SimulationInputs&)) {
     return in;
 }
 
-class Lcg {
-public:
-    explicit Lcg(std::uint64_t seed) : m_nState(seed) {}
-    std::uint32_t Next() {
-        m_nState = m_nState * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<std::uint32_t>(m_nState >> 33);
-    }
-    int Index(int count) { return static_cast<int>(Next() % static_cast<std::uint32_t>(count)); }
-    double Hundredths(double lo, double hi) {  // a value the form can hold, in [lo, hi]
-        return lo + Index(static_cast<int>((hi - lo) * 100.0 + 0.5) + 1) * 0.01;
-    }
-
-private:
-    std::uint64_t m_nState;
-};
-
 // Random form inputs over the whole ranges of both unit systems and all lists, and the runs that end each
 // way (rapid, slow, not converging, never converging for NaN, zero change denominators, the largest
 // grid), shuffled together so that lanes of different endings share vectors.
 const Batch& TestBatch() {
     static const Batch batch = [] {
-        static const int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         Batch b;
-        Lcg rng(977);
+        InputsLcg rng(977);
         for (int i = 0; i < 420; ++i) {
-            SimulationInputs in;
-            in.m_nUnits = rng.Index(2);
-            const InputRanges& r = in.m_nUnits == UnitCode(UnitSystem::SI) ? kSiRanges : kEnglishRanges;
-            in.m_dAirTemp = rng.Hundredths(r.m_dAirTempMin, r.m_dAirTempMax);
-            in.m_dSurfaceTemp = rng.Hundredths(r.m_dSurfaceTempMin, r.m_dSurfaceTempMax);
-            in.m_dDeliveryTemp = rng.Hundredths(r.m_dDeliveryTempMin, r.m_dDeliveryTempMax);
-            in.m_dLiftThickness = rng.Hundredths(r.m_dLiftThicknessMin, r.m_dLiftThicknessMax);
+            SimulationInputs in = RandomFormInputs(rng);
             // A third share one grid (7 mat cells): more runs than lanes, ending at different steps, so
             // that lanes take new jobs in the middle of a group's run.
             if (i % 3 == 0) in.m_dLiftThickness = in.m_nUnits == UnitCode(UnitSystem::SI) ? 75.0 : 3.0;
-            in.m_dWindSpeed = rng.Hundredths(r.m_dWindSpeedMin, r.m_dWindSpeedMax);
-            in.m_dLatitude = rng.Hundredths(0.0, 90.0);
-            in.m_nMonth = 1 + rng.Index(12);
-            in.m_nDay = 1 + rng.Index(kMonthLength[in.m_nMonth - 1]);
-            in.m_nHour = rng.Index(25);
-            in.m_nMinute = rng.Index(61);
-            in.m_nSkyCondition = rng.Index(5);
-            in.m_nMixType = rng.Index(4);
-            in.m_nMaterialType = rng.Index(4);
-            in.m_nMoistureContent = rng.Index(2);
-            in.m_nMoistureState = rng.Index(2);
             b.names.push_back("random " + std::to_string(i));
             b.jobs.push_back(JobOf(in));
         }

@@ -12,24 +12,10 @@
 #include <vector>
 
 #include "NamedRuns.h"
+#include "RandomInputs.h"
 #include "Scenarios.h"
 
 namespace {
-
-class Lcg {
-public:
-    explicit Lcg(std::uint64_t seed) : m_nState(seed) {}
-    int Index(int count) {
-        m_nState = m_nState * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>((m_nState >> 33) % static_cast<std::uint64_t>(count));
-    }
-    double Hundredths(double lo, double hi) {  // a value the form can hold, in [lo, hi]
-        return lo + Index(static_cast<int>((hi - lo) * 100.0 + 0.5) + 1) * 0.01;
-    }
-
-private:
-    std::uint64_t m_nState;
-};
 
 SimulationInputs With(SimulationInputs in, void (*edit)(SimulationInputs&)) {
     edit(in);
@@ -70,28 +56,9 @@ const std::vector<SimulationInputs>& Inputs() {
                      s.m_nPgHigh = 40;
                  }),
         };
-        static const int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        Lcg rng(4242);
+        InputsLcg rng(4242);
         for (int i = 0; i < 300; ++i) {
-            SimulationInputs in;
-            in.m_nUnits = rng.Index(2);
-            const InputRanges& r = in.m_nUnits == UnitCode(UnitSystem::SI) ? kSiRanges : kEnglishRanges;
-            in.m_dAirTemp = rng.Hundredths(r.m_dAirTempMin, r.m_dAirTempMax);
-            in.m_dSurfaceTemp = rng.Hundredths(r.m_dSurfaceTempMin, r.m_dSurfaceTempMax);
-            in.m_dDeliveryTemp = rng.Hundredths(r.m_dDeliveryTempMin, r.m_dDeliveryTempMax);
-            in.m_dLiftThickness = rng.Hundredths(r.m_dLiftThicknessMin, r.m_dLiftThicknessMax);
-            in.m_dWindSpeed = rng.Hundredths(r.m_dWindSpeedMin, r.m_dWindSpeedMax);
-            in.m_dLatitude = rng.Hundredths(0.0, 90.0);
-            in.m_nMonth = 1 + rng.Index(12);
-            in.m_nDay = 1 + rng.Index(kMonthLength[in.m_nMonth - 1]);
-            in.m_nHour = rng.Index(25);
-            in.m_nMinute = rng.Index(61);
-            in.m_nSkyCondition = rng.Index(5);
-            in.m_nMixType = rng.Index(4);
-            in.m_nMaterialType = rng.Index(4);
-            in.m_nMoistureContent = rng.Index(2);
-            in.m_nMoistureState = rng.Index(2);
-            in.m_nPgHigh = rng.Index(7);
+            const SimulationInputs in = RandomFormInputs(rng, true);
             v.push_back(in);
         }
         return v;

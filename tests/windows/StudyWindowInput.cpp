@@ -20,7 +20,8 @@ void TypeIntoCell(QTableView& table, const QModelIndex& index, const QString& te
     for (QChar c : text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     // The view commits the editor's text on its next turn of the event loop, then gets the focus back.
-    QTest::qWaitFor([&] { return QApplication::focusWidget() == &table; }, 2000);
+    QVERIFY2(QTest::qWaitFor([&] { return QApplication::focusWidget() == &table; }, 2000),
+             "the table did not take the focus back after the edit");
 }
 
 bool WaitForJob(const CToolWindow& window) {
