@@ -76,7 +76,7 @@ QList<QPointF> CurvePoints(const CoolingCurve& curve, UnitSystem units, double d
     points.reserve(nLast + 1);
     for (int i = 0; i <= nLast; ++i)
         points.append(
-            QPointF(dShiftMinutes + curve.m_dCurveTime[i], CelsiusIn(curve.m_dCurveTemp[i], units)));
+            QPointF(dShiftMinutes + curve.m_dCurveTime[i], ShownTemperature(curve.m_dCurveTemp[i], units)));
     return points;
 }
 

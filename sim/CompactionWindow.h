@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoolingSolver.h"
+#include "ShownUnits.h"
 #include "UnitConversion.h"
 #include "UnitSystem.h"
 
@@ -8,12 +9,6 @@ enum class CoolingNotice { None, Slow, Rapid };
 
 // The notice as every written result names it: "none", "slow" or "rapid" (any other value "none").
 const char* NoticeName(CoolingNotice notice);
-
-// A temperature held in C (curves, start temperatures) in a unit system: unchanged in SI, x * 1.8 + 32 in
-// English. The chart's axis, the start-time search and every written temperature use it.
-constexpr double ShownTemperature(double dTempC, UnitSystem units) {
-    return units == UnitSystem::English ? CelsiusToFahrenheit(dTempC) : dTempC;
-}
 
 struct StopOutcome {
     double dStopTime;  // whole minutes after laydown

@@ -5,8 +5,9 @@
 // Values as a window shows them in the display units the user chose; the engine holds temperatures in C
 // and each input in the unit system of its scenario.
 
-// A temperature held in C as shown in `units`: unchanged in SI, CelsiusToFahrenheit in English.
-constexpr double CelsiusIn(double dTempC, UnitSystem units) {
+// A temperature held in C (curves, start temperatures) in a unit system: unchanged in SI, x * 1.8 + 32 in
+// English. The chart's axis, the start-time search, the windows and every written temperature use it.
+constexpr double ShownTemperature(double dTempC, UnitSystem units) {
     return units == UnitSystem::English ? CelsiusToFahrenheit(dTempC) : dTempC;
 }
 

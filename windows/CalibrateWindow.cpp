@@ -69,7 +69,7 @@ void FillCalibrationChart(QChart& chart, const CalibrationResult* pFit, const Co
         pMean->replace(CurvePoints(curve, units));
         dLowC = dHighC = curve.m_dCurveTemp[0];
         for (int i = 0; i <= nLast; ++i) {
-            pTrace->append(i / kSamplesPerMinute, CelsiusIn(trace[i], units));
+            pTrace->append(i / kSamplesPerMinute, ShownTemperature(trace[i], units));
             dLowC = std::min({dLowC, curve.m_dCurveTemp[i], trace[i]});
             dHighC = std::max({dHighC, curve.m_dCurveTemp[i], trace[i]});
         }
@@ -93,20 +93,20 @@ void FillCalibrationChart(QChart& chart, const CalibrationResult* pFit, const Co
         pReading->setMarkerSize(13.0);
         pReading->setColor(Qt::black);
         pReading->setBorderColor(Qt::white);
-        pReading->append(request.dMinutesAfterLaydown, CelsiusIn(dReadingC, units));
+        pReading->append(request.dMinutesAfterLaydown, ShownTemperature(dReadingC, units));
         dLowC = std::min({dLowC, dReadingC, STOP_TEMPERATURE});
         dHighC = std::max(dHighC, dReadingC);
     }
     QValueAxis* pTime = MakeTimeAxis(font);
-    QValueAxis* pTemp = MakeTemperatureAxis(units, CelsiusIn(dLowC, units), CelsiusIn(dHighC, units), font);
+    QValueAxis* pTemp = MakeTemperatureAxis(units, ShownTemperature(dLowC, units), ShownTemperature(dHighC, units), font);
     chart.addAxis(pTime, Qt::AlignBottom);
     chart.addAxis(pTemp, Qt::AlignLeft);
     if (!pFit) return;
     QLineSeries* pStop =
-        MakeLine(QStringLiteral("Stop %1").arg(Temperature(CelsiusIn(STOP_TEMPERATURE, units), units)),
+        MakeLine(QStringLiteral("Stop %1").arg(Temperature(ShownTemperature(STOP_TEMPERATURE, units), units)),
                  PaletteColor(2), 1.5, Qt::DashDotLine);
-    pStop->append(0.0, CelsiusIn(STOP_TEMPERATURE, units));
-    pStop->append(120.0, CelsiusIn(STOP_TEMPERATURE, units));
+    pStop->append(0.0, ShownTemperature(STOP_TEMPERATURE, units));
+    pStop->append(120.0, ShownTemperature(STOP_TEMPERATURE, units));
     curves.push_back(pStop);
     for (QAbstractSeries* pSeries : curves) AddOnAxes(chart, pSeries, pTime, pTemp);
     AddOnAxes(chart, pReading, pTime, pTemp);

@@ -12,7 +12,7 @@ namespace {
 
 std::optional<QPointF> Shown(const std::optional<CurvePoint>& point, UnitSystem units) {
     if (!point) return std::nullopt;
-    return QPointF(point->dMinutes, CelsiusIn(point->dTempC, units));
+    return QPointF(point->dMinutes, ShownTemperature(point->dTempC, units));
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ void FillComparisonChart(QChart& chart, std::span<const KeptScenario> kept, Unit
     const TemperatureSpan span = CurvesSpan(kept).value_or(TemperatureSpan{65.0, 165.0});
     QValueAxis* pTime = MakeTimeAxis(font);
     QValueAxis* pTemp =
-        MakeTemperatureAxis(units, CelsiusIn(span.dLowC, units), CelsiusIn(span.dHighC, units), font);
+        MakeTemperatureAxis(units, ShownTemperature(span.dLowC, units), ShownTemperature(span.dHighC, units), font);
     chart.addAxis(pTime, Qt::AlignBottom);
     chart.addAxis(pTemp, Qt::AlignLeft);
 

@@ -77,7 +77,7 @@ void FillLiftsChart(QChart& chart, const LiftSequenceInputs& inputs, const LiftS
     }
     QValueAxis* pTime = MakeRunTimeAxis(dEndMinutes, font);
     QValueAxis* pTemp =
-        MakeTemperatureAxis(display, CelsiusIn(dLowC, display), CelsiusIn(dHighC, display), font);
+        MakeTemperatureAxis(display, ShownTemperature(dLowC, display), ShownTemperature(dHighC, display), font);
     chart.addAxis(pTime, Qt::AlignBottom);
     chart.addAxis(pTemp, Qt::AlignLeft);
     if (!bRun) return;
@@ -101,12 +101,12 @@ void FillLiftsChart(QChart& chart, const LiftSequenceInputs& inputs, const LiftS
         const auto point = [&](int nSample) -> std::optional<QPointF> {
             if (nSample < 0) return std::nullopt;
             return QPointF(dShift + curve.m_dCurveTime[nSample],
-                           CelsiusIn(curve.m_dCurveTemp[nSample], display));
+                           ShownTemperature(curve.m_dCurveTemp[nSample], display));
         };
         AddWindowMarks(chart, color, point(nStart), point(nStop), pTime, pTemp);
     }
 
-    const double dNext = CelsiusIn(pResult->dNextLiftTempC, display);
+    const double dNext = ShownTemperature(pResult->dNextLiftTempC, display);
     QLineSeries* pNext = MakeLine(QStringLiteral("Next lift below %1 %2")
                                       .arg(QString::fromStdString(FormatFieldDouble(RoundValue(dNext))),
                                            QString::fromUtf8(kTemperatureUnit[UnitCode(display)])),

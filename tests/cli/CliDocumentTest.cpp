@@ -83,7 +83,7 @@ TEST_F(CliDocumentCommaLocale, KeepsTheFullStop) {
     const std::string json = WriteCliDocument(Sample(), CliOutputFormat::Json);
     EXPECT_NE(json.find("1234.5678"), std::string::npos) << json;
     EXPECT_NE(WriteCliDocument(Sample(), CliOutputFormat::Text).find("1234.57"), std::string::npos);
-    EXPECT_NO_THROW((void)nlohmann::json::parse(json));
+    EXPECT_TRUE(nlohmann::json::accept(json)) << json;
 }
 
 }  // namespace

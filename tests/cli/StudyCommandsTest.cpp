@@ -92,7 +92,9 @@ TEST_P(PlanCommand, EverySlotIsThePlannersOwn) {
         EXPECT_EQ(row["window"].get<double>(), slot.dWindow) << row;
         EXPECT_EQ(row["short"].get<bool>(), slot.bShortWindow) << row;
         EXPECT_EQ(row["best"].get<bool>(), slot.bBest) << row;
-        if (!c.hourly.empty()) EXPECT_EQ(row["air"].get<double>(), slot.dAirTemp) << row;
+        if (!c.hourly.empty()) {
+            EXPECT_EQ(row["air"].get<double>(), slot.dAirTemp) << row;
+        }
         if (slot.bBest) best.push_back(ClockText(slot.nClockMinute));
     }
     EXPECT_EQ(json["best"], best);

@@ -178,8 +178,8 @@ TEST(ShownIn, ConvertsAndRoundsOnlyAcrossSystems) {
     EXPECT_EQ(LengthIn(3.0, UnitSystem::English, UnitSystem::SI), Decimal("76.2"));
     EXPECT_EQ(WindSpeedIn(5.0, UnitSystem::English, UnitSystem::SI), Decimal("8.05"));
     EXPECT_EQ(TemperatureIn(148.891, UnitSystem::SI, UnitSystem::SI), 148.891);
-    EXPECT_EQ(CelsiusIn(100.0, UnitSystem::English), 212.0);
-    EXPECT_EQ(CelsiusIn(-17.775, UnitSystem::SI), -17.775);
+    EXPECT_EQ(ShownTemperature(100.0, UnitSystem::English), 212.0);
+    EXPECT_EQ(ShownTemperature(-17.775, UnitSystem::SI), -17.775);
 }
 
 }  // namespace
