@@ -57,7 +57,7 @@ struct PavingSlot {
 
 struct PavingDayPlan {
     StudyOutcome outcome = StudyOutcome::Done;
-    StudyFault fault;               // when Refused
+    StudyFault fault;                   // when Refused
     std::vector<PavingSlot> timeSlots;  // in clock order; empty unless Done
     // The best slots, indices into slots in clock order: those with the longest window among the slots
     // without a rapid-cooling notice; only when every slot has that notice, the longest among all. Ties

@@ -98,7 +98,8 @@ void FillCalibrationChart(QChart& chart, const CalibrationResult* pFit, const Co
         dHighC = std::max(dHighC, dReadingC);
     }
     QValueAxis* pTime = MakeTimeAxis(font);
-    QValueAxis* pTemp = MakeTemperatureAxis(units, ShownTemperature(dLowC, units), ShownTemperature(dHighC, units), font);
+    QValueAxis* pTemp =
+        MakeTemperatureAxis(units, ShownTemperature(dLowC, units), ShownTemperature(dHighC, units), font);
     chart.addAxis(pTime, Qt::AlignBottom);
     chart.addAxis(pTemp, Qt::AlignLeft);
     if (!pFit) return;

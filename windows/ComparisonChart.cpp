@@ -24,8 +24,8 @@ void FillComparisonChart(QChart& chart, std::span<const KeptScenario> kept, Unit
     // With nothing kept, the span of the form's own chart.
     const TemperatureSpan span = CurvesSpan(kept).value_or(TemperatureSpan{65.0, 165.0});
     QValueAxis* pTime = MakeTimeAxis(font);
-    QValueAxis* pTemp =
-        MakeTemperatureAxis(units, ShownTemperature(span.dLowC, units), ShownTemperature(span.dHighC, units), font);
+    QValueAxis* pTemp = MakeTemperatureAxis(units, ShownTemperature(span.dLowC, units),
+                                            ShownTemperature(span.dHighC, units), font);
     chart.addAxis(pTime, Qt::AlignBottom);
     chart.addAxis(pTemp, Qt::AlignLeft);
 

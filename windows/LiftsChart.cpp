@@ -76,8 +76,8 @@ void FillLiftsChart(QChart& chart, const LiftSequenceInputs& inputs, const LiftS
         }
     }
     QValueAxis* pTime = MakeRunTimeAxis(dEndMinutes, font);
-    QValueAxis* pTemp =
-        MakeTemperatureAxis(display, ShownTemperature(dLowC, display), ShownTemperature(dHighC, display), font);
+    QValueAxis* pTemp = MakeTemperatureAxis(display, ShownTemperature(dLowC, display),
+                                            ShownTemperature(dHighC, display), font);
     chart.addAxis(pTime, Qt::AlignBottom);
     chart.addAxis(pTemp, Qt::AlignLeft);
     if (!bRun) return;

@@ -88,7 +88,8 @@ std::string LiftsCsv(const LiftSequenceInputs& inputs, const LiftSequenceResult&
     if (result.error) return csv;
     const SimulationInputs& site = inputs.site;
     const UnitSystem from = UnitSystemOfCode(site.m_nUnits);
-    const std::string nextTemp = FormatFieldDouble(RoundValue(ShownTemperature(result.dNextLiftTempC, display)));
+    const std::string nextTemp =
+        FormatFieldDouble(RoundValue(ShownTemperature(result.dNextLiftTempC, display)));
     for (int i = 0; i < result.nLifts && i < static_cast<int>(inputs.lifts.size()); ++i) {
         const LiftInput& lift = inputs.lifts[i];
         const LiftOutcome& outcome = result.lifts[i];

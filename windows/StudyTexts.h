@@ -4,9 +4,9 @@
 
 class QAbstractSpinBox;
 
+#include "ShownUnits.h"  // TemperatureIn, WindSpeedIn, LengthIn
 #include "SimulationInputs.h"
 #include "StudyInputs.h"
-#include "ShownUnits.h"  // TemperatureIn, WindSpeedIn, LengthIn
 
 // Texts the study windows share.
 

@@ -1,5 +1,3 @@
-#include "PlannerWindow.h"
-
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -16,6 +14,7 @@
 #include "HourlyWeatherCsv.h"
 #include "NamedRuns.h"
 #include "PlannerChart.h"
+#include "PlannerWindow.h"
 #include "Resource.h"
 #include "Screenshots.h"
 #include "ScriptedRecords.h"
