@@ -34,32 +34,32 @@ std::string InputsRefusal(const std::string& key, const InputRefusal& refusal) {
     return key + "." + refusal.strName + ": " + RefusalReasonText(refusal);
 }
 
-std::optional<std::string> ReadLift(const JobLift& lift, std::size_t nIndex, const SimulationInputs& form,
+// One lift of the job onto the Lifts window's entry. A value left out takes the lift below's, the first
+// lift's the form's, as the command line reads the same file; the placement cannot be guessed, so only
+// the first lift may leave it out (it goes down at 0).
+std::optional<std::string> ReadLift(const JobLift& lift, std::size_t nIndex, const LiftEntry& below,
                                     LiftEntry& entry) {
     const std::string key = "lifts.lifts[" + std::to_string(nIndex) + "].";
-    const auto list = [&](const std::string& text, const char* const* names, int nCount, int nDefault,
-                          const char* name, int& nTarget) -> std::optional<std::string> {
-        if (text.empty()) {
-            nTarget = nDefault;
-            return std::nullopt;
-        }
+    const auto list = [&](const std::string& text, const char* const* names, int nCount, const char* name,
+                          int& nTarget) -> std::optional<std::string> {
+        if (text.empty()) return std::nullopt;
         nTarget = IndexOf(text, names, nCount);
         if (nTarget < 0) return key + name + ": not in its list (\"" + text + "\")";
         return std::nullopt;
     };
+    entry = below;
     if (lift.strAt.empty()) {
+        if (nIndex > 0) return key + "at: missing; allowed whole minutes after the first lift's laydown";
         entry.nPlacementMinutes = 0;
     } else if (!ParseFieldInt(lift.strAt, &entry.nPlacementMinutes)) {
         return key + "at: not a whole number of minutes (\"" + lift.strAt + "\")";
     }
-    entry.strThickness = lift.strLift;
-    entry.strDelivery = lift.strDelivery;
-    if (auto error = list(lift.strMix, kMixTypeNames, kMixTypeCount, form.m_nMixType, "mix", entry.nMixType))
+    if (!lift.strLift.empty()) entry.strThickness = lift.strLift;
+    if (!lift.strDelivery.empty()) entry.strDelivery = lift.strDelivery;
+    if (auto error = list(lift.strMix, kMixTypeNames, kMixTypeCount, "mix", entry.nMixType)) return error;
+    if (auto error = list(lift.strPgHigh, kPgHighNames, kPgGradeCount, "pg-high", entry.nPgHigh))
         return error;
-    if (auto error =
-            list(lift.strPgHigh, kPgHighNames, kPgGradeCount, form.m_nPgHigh, "pg-high", entry.nPgHigh))
-        return error;
-    return list(lift.strPgLow, kPgLowNames, kPgGradeCount, form.m_nPgLow, "pg-low", entry.nPgLow);
+    return list(lift.strPgLow, kPgLowNames, kPgGradeCount, "pg-low", entry.nPgLow);
 }
 
 }  // namespace
@@ -112,10 +112,18 @@ std::variant<JobContents, std::string> ContentsOfJob(const JobFile& job, std::ti
         lifts.strNextLiftTemp = job.lifts->strNextLiftTemp.empty()
                                     ? FormatFieldDouble(DefaultNextLiftTemp(job.units))
                                     : job.lifts->strNextLiftTemp;
+        const SimulationInputs& form = contents.form.inputs;
+        LiftEntry below{0,
+                        FormatFieldDouble(form.m_dLiftThickness),
+                        FormatFieldDouble(form.m_dDeliveryTemp),
+                        form.m_nMixType,
+                        form.m_nPgHigh,
+                        form.m_nPgLow};
         for (std::size_t i = 0; i < job.lifts->lifts.size() && i < static_cast<std::size_t>(kMaxLifts); ++i) {
             LiftEntry entry;
-            if (auto error = ReadLift(job.lifts->lifts[i], i, contents.form.inputs, entry)) return *error;
-            lifts.lifts.push_back(std::move(entry));
+            if (auto error = ReadLift(job.lifts->lifts[i], i, below, entry)) return *error;
+            lifts.lifts.push_back(entry);
+            below = entry;
         }
         if (!lifts.lifts.empty()) contents.lifts = std::move(lifts);
     }

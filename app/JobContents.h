@@ -24,6 +24,7 @@ JobFile JobOfContents(const JobContents& contents);
 
 // What a job file gives the windows: the form as the job's inputs typed into a fresh one (RecordFromJob),
 // every scenario calculated again from its inputs (its label kept; the same doubles as when it was kept),
-// the lifts as texts, a lift's missing mix or grade taken from the job's inputs. A job that ReadJobFile
-// returned is never refused; one made otherwise may be, with a sentence naming the key and the reason.
+// the lifts as texts, a value a lift leaves out taken from the lift below (the first lift's from the
+// job's inputs). Refused, with a sentence naming the key and the reason: a value ReadJobFile would not
+// have let through, and a placement left out from the second lift on (no time can be guessed for it).
 std::variant<JobContents, std::string> ContentsOfJob(const JobFile& job, std::time_t now);

@@ -17,6 +17,7 @@
 #include "CDravonelDoc.h"
 #include "CMainFrame.h"
 #include "FormRules.h"
+#include "JobContents.h"
 #include "JobFile.h"
 #include "KeptScenarios.h"
 #include "LiftsWindow.h"
@@ -110,6 +111,7 @@ private slots:
     void badFileIsRefusedAndChangesNothing_data();
     void badFileIsRefusedAndChangesNothing();
     void liftsThatCouldNotBeOpenedAgainAreNotSaved();
+    void liftValuesLeftOutTakeTheLiftBelows();
     void recentFilesAreKeptAndAGoneOneIsDropped();
     void unsavedChangesAreAskedAbout_data();
     void unsavedChangesAreAskedAbout();
@@ -274,6 +276,37 @@ void JobFilesTest::liftsThatCouldNotBeOpenedAgainAreNotSaved() {
     QVERIFY(!QFile::exists(path));
     QTRY_COMPARE(QApplication::focusWidget(), &lifts.ThicknessField(1));
     QVERIFY(started.Frame().isWindowModified());
+}
+
+// A job's lifts open as the command line reads them: a left-out value is the lift below's (the first
+// lift's the form's), and only the first lift may leave out its placement.
+void JobFilesTest::liftValuesLeftOutTakeTheLiftBelows() {
+    const auto open = [](const char* lifts) {
+        const std::string text = std::string(
+                                     "{\"format\": \"dravonel-job\", \"version\": 1, \"units\": \"si\", "
+                                     "\"inputs\": {\"lift\": \"50\", \"delivery\": \"150\", "
+                                     "\"mix\": \"Dense Graded\"}, \"lifts\": {\"lifts\": [") +
+                                 lifts + "]}}";
+        const JobFileRead read = ParseJobText(text, "lifts.dravonel");
+        if (const auto* error = std::get_if<JobFileError>(&read))
+            return std::variant<JobContents, std::string>(JobFileErrorText(*error));
+        return ContentsOfJob(std::get<JobFile>(read), 0);
+    };
+    const auto opened = open("{}, {\"at\": \"40\", \"lift\": \"40\", \"mix\": \"SMA\"}, {\"at\": \"70\"}");
+    const std::string* pRefusal = std::get_if<std::string>(&opened);
+    QVERIFY2(!pRefusal, pRefusal ? pRefusal->c_str() : "");
+    const std::vector<LiftEntry>& lifts = std::get<JobContents>(opened).lifts->lifts;
+    QCOMPARE(lifts.size(), std::size_t{3});
+    QCOMPARE(lifts[0].strThickness, std::string("50"));
+    QCOMPARE(lifts[1].strDelivery, std::string("150"));
+    QCOMPARE(lifts[2].strThickness, std::string("40"));
+    QCOMPARE(lifts[2].nMixType, lifts[1].nMixType);
+    QVERIFY(lifts[2].nMixType != lifts[0].nMixType);
+
+    const auto refused = open("{}, {\"lift\": \"40\"}");
+    QVERIFY(std::holds_alternative<std::string>(refused));
+    QVERIFY2(std::get<std::string>(refused).find("lifts.lifts[1].at: missing") != std::string::npos,
+             std::get<std::string>(refused).c_str());
 }
 
 void JobFilesTest::recentFilesAreKeptAndAGoneOneIsDropped() {
