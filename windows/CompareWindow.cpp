@@ -17,6 +17,7 @@
 #include "ComparisonModel.h"
 #include "KeptScenarios.h"
 #include "StudyFiles.h"
+#include "StudyPage.h"
 #include "UiServices.h"
 
 namespace {
@@ -154,60 +155,8 @@ bool CCompareWindow::Print() {
 }
 
 void CCompareWindow::PaintPage(QPainter& painter, const QRect& pageRect) {
-    painter.save();
-    QFont body = painter.font();
-    body.setPointSizeF(9.0);
-    QFont title = body;
-    title.setPointSizeF(14.0);
-    title.setBold(true);
-    const QFontMetrics titleMetrics(title, painter.device());
-    const QFontMetrics bodyMetrics(body, painter.device());
-    const int nLine = bodyMetrics.lineSpacing();
-
-    painter.setPen(Qt::black);
-    painter.setFont(title);
-    int y = pageRect.top() + titleMetrics.ascent();
-    painter.drawText(QPoint(pageRect.left(), y), QStringLiteral("Compare Scenarios"));
-    y += titleMetrics.descent() + nLine;
-
-    // The chart takes the upper half of the page, the table what is left.
-    const QRectF chartArea(pageRect.left(), y, pageRect.width(), pageRect.height() / 2.0);
-    RenderChart(*m_pChartView, painter, chartArea);
-    y = static_cast<int>(chartArea.bottom()) + nLine;
-
-    painter.setFont(body);
-    const std::vector<ComparisonRow> rows = ComparisonRows(Context().kept.Scenarios(), Units());
-    const int nColumns = CComparisonModel::ColumnCount;
-    // Label and differences get room; the numbers a narrow column each; the notice the rest.
-    const double widths[] = {0.22, 0.30, 0.08, 0.08, 0.09, 0.23};
-    QList<QStringList> lines;
-    QStringList header;
-    for (int c = 0; c < nColumns; ++c) header << m_pModel->headerData(c, Qt::Horizontal).toString();
-    lines << header;
-    for (const ComparisonRow& row : rows)
-        lines << QStringList{QString::fromStdString(row.strLabel),  QString::fromStdString(row.strDiffers),
-                             QString::fromStdString(row.strStart),  QString::fromStdString(row.strStop),
-                             QString::fromStdString(row.strWindow), QString::fromStdString(row.strNotice)};
-    for (int r = 0; r < lines.size(); ++r) {
-        QFont font = body;
-        font.setBold(r == 0);
-        painter.setFont(font);
-        double x = pageRect.left();
-        for (int c = 0; c < nColumns; ++c) {
-            const int nWidth = static_cast<int>(pageRect.width() * widths[c]);
-            QRect cell(static_cast<int>(x), y, nWidth - nLine / 2, nLine);
-            if (c == 0 && r > 0) {
-                // The scenario's colour on the chart, as the table on screen shows it.
-                const int nSwatch = nLine * 2 / 3;
-                painter.fillRect(QRect(cell.left(), y + (nLine - nSwatch) / 2, nSwatch, nSwatch),
-                                 PaletteColor(r - 1));
-                cell.setLeft(cell.left() + nSwatch + nLine / 4);
-            }
-            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                             bodyMetrics.elidedText(lines[r][c], Qt::ElideRight, cell.width()));
-            x += nWidth;
-        }
-        y += nLine;
-    }
-    painter.restore();
+    CStudyPage page(painter, pageRect);
+    page.Title(QStringLiteral("Compare Scenarios"));
+    page.Chart(*m_pChartView, 0.5);
+    page.Table(*m_pModel);
 }

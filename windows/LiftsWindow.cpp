@@ -27,9 +27,15 @@
 #include "Resource.h"
 #include "ShownUnits.h"
 #include "StudyFiles.h"
+#include "StudyPage.h"
 #include "UiServices.h"
 
 namespace {
+
+// How the result table's times read, under the chart and on the printed page.
+constexpr const char* kTimesNote =
+    "Placed at: minutes after the first lift's laydown. Start, stop and next lift: minutes after the "
+    "lift's own laydown. Clock times in brackets.";
 
 constexpr const char* kExportFailedCaption = "Can Not Export";
 // Where Add Lift puts a new lift: this long after the one before it.
@@ -144,10 +150,7 @@ CLiftsWindow::CLiftsWindow(const ToolContext& context, QWidget* pOwner)
         QStringLiteral("The lifts or the form changed since this run: press Run to update it."), this);
     m_pStale->setWordWrap(true);
     m_pStale->hide();
-    auto* pTimesNote = new QLabel(
-        QStringLiteral("Placed at: minutes after the first lift's laydown. Start, stop and next lift: "
-                       "minutes after the lift's own laydown. Clock times in brackets."),
-        this);
+    auto* pTimesNote = new QLabel(QString::fromUtf8(kTimesNote), this);
     pTimesNote->setWordWrap(true);
     m_pResults = new QTableWidget(0, kResultColumns, this);
     m_pResults->setAccessibleName(QStringLiteral("Lift results"));
@@ -585,57 +588,9 @@ bool CLiftsWindow::Print() {
 }
 
 void CLiftsWindow::PaintPage(QPainter& painter, const QRect& pageRect) {
-    painter.save();
-    QFont body = painter.font();
-    body.setPointSizeF(9.0);
-    QFont title = body;
-    title.setPointSizeF(14.0);
-    title.setBold(true);
-    const QFontMetrics titleMetrics(title, painter.device());
-    const QFontMetrics bodyMetrics(body, painter.device());
-    const int nLine = bodyMetrics.lineSpacing();
-
-    painter.setPen(Qt::black);
-    painter.setFont(title);
-    int y = pageRect.top() + titleMetrics.ascent();
-    painter.drawText(QPoint(pageRect.left(), y), QStringLiteral("Lifts"));
-    y += titleMetrics.descent() + nLine / 2;
-    painter.setFont(body);
-    if (m_shown) {
-        const QRect siteRect(pageRect.left(), y, pageRect.width(), nLine * 2);
-        painter.drawText(siteRect, Qt::TextWordWrap, SiteText(m_shown->inputs.site));
-        y += nLine * 2;
-    }
-    y += nLine / 2;
-
-    // The chart takes the upper half of the page, the table what is left.
-    const QRectF chartArea(pageRect.left(), y, pageRect.width(), pageRect.height() / 2.0);
-    RenderChart(*m_pChartView, painter, chartArea);
-    y = static_cast<int>(chartArea.bottom()) + nLine;
-
-    const double widths[] = {0.06, 0.14, 0.14, 0.14, 0.08, 0.16, 0.28};
-    for (int r = -1; r < m_pResults->rowCount(); ++r) {
-        QFont font = body;
-        font.setBold(r < 0);
-        painter.setFont(font);
-        double x = pageRect.left();
-        for (int c = 0; c < kResultColumns; ++c) {
-            const int nWidth = static_cast<int>(pageRect.width() * widths[c]);
-            QRect cell(static_cast<int>(x), y, nWidth - nLine / 2, nLine);
-            const QTableWidgetItem* pItem =
-                r < 0 ? m_pResults->horizontalHeaderItem(c) : m_pResults->item(r, c);
-            if (c == 0 && r >= 0) {
-                const int nSwatch = nLine * 2 / 3;
-                painter.fillRect(QRect(cell.left(), y + (nLine - nSwatch) / 2, nSwatch, nSwatch),
-                                 PaletteColor(r));
-                cell.setLeft(cell.left() + nSwatch + nLine / 4);
-            }
-            const QString text = pItem ? pItem->text() : QString();
-            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                             bodyMetrics.elidedText(text, Qt::ElideRight, cell.width()));
-            x += nWidth;
-        }
-        y += nLine;
-    }
-    painter.restore();
+    CStudyPage page(painter, pageRect);
+    page.Title(QStringLiteral("Lifts"));
+    if (m_shown) page.Lines({SiteText(m_shown->inputs.site), QString::fromUtf8(kTimesNote)});
+    page.Chart(*m_pChartView, 0.45);
+    page.Table(*m_pResults->model());
 }

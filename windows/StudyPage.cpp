@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
+#include <QIcon>
 #include <QPainter>
 #include <vector>
 
@@ -96,14 +97,36 @@ void CStudyPage::Table(const QAbstractItemModel& model) {
         widths[c] += nGap;
         dTotal += widths[c];
     }
+    // A first column whose cells carry a colour (or an icon of one) gets a swatch before its text, as the
+    // table on screen shows which curve of the chart a row is.
+    const int nSwatch = nLine * 2 / 3;
+    bool bSwatches = false;
+    for (int r = 0; r < nRows && !bSwatches; ++r) {
+        const QVariant decoration = model.index(r, 0).data(Qt::DecorationRole);
+        bSwatches = decoration.canConvert<QColor>() || decoration.canConvert<QIcon>();
+    }
+    if (bSwatches && nColumns > 0) {
+        widths[0] += nSwatch + nLine / 4;
+        dTotal += nSwatch + nLine / 4;
+    }
     const double dScale = dTotal > m_page.width() ? m_page.width() / dTotal : 1.0;
-    auto drawRow = [&](auto cellText, bool bBold) {
+    auto drawSwatch = [&](int r, QRect& cell) {
+        const QVariant decoration = model.index(r, 0).data(Qt::DecorationRole);
+        const QRect swatch(cell.left(), cell.top() + (nLine - nSwatch) / 2, nSwatch, nSwatch);
+        if (decoration.typeId() == QMetaType::QColor)
+            m_painter.fillRect(swatch, decoration.value<QColor>());
+        else if (decoration.typeId() == QMetaType::QIcon)
+            decoration.value<QIcon>().paint(&m_painter, swatch);
+        cell.setLeft(cell.left() + nSwatch + nLine / 4);
+    };
+    auto drawRow = [&](auto cellText, bool bBold, int nRow) {
         const QFont& font = bBold ? boldFont : cellFont;
         m_painter.setFont(font);
         double x = m_page.left();
         for (int c = 0; c < nColumns; ++c) {
             const double dWidth = widths[c] * dScale;
-            const QRect cell(static_cast<int>(x), m_y, static_cast<int>(dWidth) - nGap / 2, nLine);
+            QRect cell(static_cast<int>(x), m_y, static_cast<int>(dWidth) - nGap / 2, nLine);
+            if (c == 0 && bSwatches && nRow >= 0) drawSwatch(nRow, cell);
             m_painter.drawText(
                 cell, Qt::AlignLeft | Qt::AlignVCenter,
                 (bBold ? boldMetrics : metrics).elidedText(cellText(c), Qt::ElideRight, cell.width()));
@@ -111,7 +134,7 @@ void CStudyPage::Table(const QAbstractItemModel& model) {
         }
         m_y += nLine;
     };
-    drawRow([&](int c) { return model.headerData(c, Qt::Horizontal).toString(); }, true);
+    drawRow([&](int c) { return model.headerData(c, Qt::Horizontal).toString(); }, true, -1);
     for (int r = 0; r < nRows; ++r) {
         // The last line that fits says what is left out rather than showing one more row.
         if (m_y + 2 * nLine > m_page.bottom() && r < nRows - 1) {
@@ -123,7 +146,7 @@ void CStudyPage::Table(const QAbstractItemModel& model) {
             return;
         }
         const bool bBold = model.index(r, 0).data(Qt::FontRole).value<QFont>().bold();
-        drawRow([&](int c) { return model.index(r, c).data().toString(); }, bBold);
+        drawRow([&](int c) { return model.index(r, c).data().toString(); }, bBold, r);
     }
     m_y += nLine / 2;
 }

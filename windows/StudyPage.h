@@ -25,8 +25,9 @@ public:
     // out for paper (its texts about 7 pt) whatever the size of the window showing it.
     void Chart(QGraphicsView& view, double dHeightShare);
     // The model's header and rows, each column as wide as its widest text (narrowed alike when the
-    // page is too narrow for all). Rows are bold where the model gives a bold font. Rows that do not fit
-    // end in a line saying how many were left out.
+    // page is too narrow for all). Rows are bold where the model gives a bold font. A first column whose
+    // cells carry a colour or an icon (DecorationRole) shows it as a swatch before the text. Rows that do
+    // not fit end in a line saying how many were left out.
     void Table(const QAbstractItemModel& model);
 
 private:
