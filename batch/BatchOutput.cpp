@@ -4,6 +4,7 @@
 
 #include "CompactionWindow.h"
 #include "InputOptions.h"
+#include "CsvText.h"
 #include "JsonText.h"
 #include "NumberText.h"
 #include "ReadInputs.h"
@@ -12,19 +13,6 @@ namespace {
 
 constexpr const char* kResultColumns[] = {"stop_code",  "stop_time", "start_temp",
                                           "start_time", "window",    "notice"};
-
-void AppendCsvField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
 
 // The input's text, or nullptr when it has none (moisture and state of a bound material).
 const std::string* TextOf(const std::vector<InputText>& texts, const char* name) {
@@ -73,11 +61,11 @@ void AppendBatchRow(std::string& out, BatchFormat format, const std::string* pId
         };
         if (pId) {
             separate();
-            AppendCsvField(out, *pId);
+            out += CsvField(*pId);
         }
         for (const InputOption& option : InputOptions()) {
             separate();
-            if (const std::string* pText = TextOf(texts, option.name)) AppendCsvField(out, *pText);
+            if (const std::string* pText = TextOf(texts, option.name)) out += CsvField(*pText);
         }
         out += ',';
         AppendInt(out, summary.nStopCode);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "CsvText.h"
 #include "JsonText.h"
 #include "NumberText.h"
 #include "StudyInputs.h"
@@ -123,13 +124,6 @@ std::string Text(const CliDocument& document) {
         for (const std::string& note : document.notes) out += note + "\n";
     }
     return out;
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
 }
 
 // A number as the shortest text that reads back to it; a value JSON cannot hold is left empty in CSV.
