@@ -74,9 +74,13 @@ QList<QPointF> CurvePoints(const CoolingCurve& curve, UnitSystem units, double d
     const int nLast = LastCurveSample(curve);
     QList<QPointF> points;
     points.reserve(nLast + 1);
-    for (int i = 0; i <= nLast; ++i)
+    for (int i = 0; i <= nLast; ++i) {
+        // The mat mean is refreshed once a minute and held between: a sample that only repeats the one
+        // before is left out, so the line runs through the refreshed values instead of drawing steps.
+        if (i > 0 && i < nLast && curve.m_dCurveTemp[i] == curve.m_dCurveTemp[i - 1]) continue;
         points.append(
             QPointF(dShiftMinutes + curve.m_dCurveTime[i], ShownTemperature(curve.m_dCurveTemp[i], units)));
+    }
     return points;
 }
 

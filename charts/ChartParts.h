@@ -47,7 +47,8 @@ QAreaSeries* MakeBand(QLineSeries* pUpper, QLineSeries* pLower, const QPen& edge
 int LastCurveSample(const CoolingCurve& curve);
 
 // Samples 0 to LastCurveSample of `curve` as points: minutes (dShiftMinutes added, for a curve that starts
-// later than the chart's minute 0) across, the mat temperature held in C shown in `units` up.
+// later than the chart's minute 0) across, the mat temperature held in C shown in `units` up. A sample
+// that repeats the one before (the mean is refreshed once a minute) is left out; the first and last stay.
 QList<QPointF> CurvePoints(const CoolingCurve& curve, UnitSystem units, double dShiftMinutes = 0.0);
 
 // Marks a compaction window on a cooling curve in the curve's `color`: a circle at `start`, a square at
